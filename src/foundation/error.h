@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -16,5 +17,17 @@ class Error : public std::runtime_error {
  private:
   std::u16string message_;
 };
+
+/// "Cannot open file "%s". %s": the file's full native path and the system's text for errno.
+Error CannotOpenFile(std::u16string_view path_text, int error_number);
+/// "Cannot create file "%s". %s", likewise.
+Error CannotCreateFile(std::u16string_view path_text, int error_number);
+
+/// The system's text for an errno value ("No such file or directory").
+std::u16string SystemErrorText(int error_number);
+
+/// The native full path of a path text, for messages: relative texts are joined to the
+/// working directory.
+std::u16string FullNativePathForMessage(std::u16string_view path_text);
 
 }  // namespace torvane
