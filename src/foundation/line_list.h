@@ -1,0 +1,117 @@
+// The line list: the ordered name=value text list on which all text handling of Torvane rests.
+//
+// Its behaviour decides the bytes of every output file and the result of every lookup by name,
+// so the sort, the bisection, the text rules and the encodings follow one fixed set of rules.
+// Comparisons are the case-insensitive linguistic ones of collation.h; they go through cached
+// sort keys, and repeated lookups in an unsorted list go through an index of those keys.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "foundation/code_page.h"
+
+namespace torvane {
+
+class TStringList {
+ public:
+  TStringList() = default;
+  TStringList(const TStringList& other) { Assign(other); }
+  TStringList& operator=(const TStringList& other) {
+    if (this != &other) Assign(other);
+    return *this;
+  }
+  virtual ~TStringList() = default;
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  /// Item i; raises "List index out of bounds (%d)" outside 0..Count-1.
+  const std::u16string& Strings(int index) const;
+  const std::u16string& operator[](int index) const { return Strings(index); }
+  /// Replaces item i; raises "Operation not allowed on sorted list" in sorted mode.
+  void Put(int index, std::u16string s);
+  /// Appends s, or in sorted mode inserts it where bisection puts it; an item equal to a present
+  /// one adds nothing there and the present one's index is returned.
+  int Add(std::u16string s);
+  void Delete(int index);
+  /// Removes the items; settings, the encoding included, stay.
+  void Clear();
+
+  int IndexOf(std::u16string_view s) const;
+  /// The text before the first "="; empty when there is none.
+  std::u16string Names(int index) const;
+  /// The text after the first "="; empty when there is none.
+  std::u16string ValueFromIndex(int index) const;
+  /// The first item holding a "=" whose name compares equal to name, in list order.
+  int IndexOfName(std::u16string_view name) const;
+  /// The found item's text from character Length(name)+2 on: the value, when the item's name
+  /// has the length of the name asked for.
+  std::u16string Values(std::u16string_view name) const;
+
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool sorted);
+
+  /// Every item followed by CR LF.
+  std::u16string Text() const;
+  /// Replaces the items with the lines of text: CR LF, CR or LF end a line, NUL ends the text.
+  void SetText(std::u16string_view text);
+  std::u16string CommaText() const;
+
+  /// Makes this list a copy of src, settings and encoding included.
+  void Assign(const TStringList& src);
+  void AddStrings(const TStringList& src);
+
+  /// Replaces the items with the file's decoded lines and records the encoding found.
+  void LoadFromFile(std::u16string_view path_text);
+  void LoadFromStream(std::istream& stream);
+  void LoadFromBytes(std::string_view bytes);
+  /// Writes the file whole or not at all, in the recorded encoding (the ANSI code page when
+  /// none), with the encoding's byte-order mark.
+  void SaveToFile(std::u16string_view path_text) const;
+  /// The bytes SaveToFile writes.
+  std::string SavedBytes() const;
+
+  /// The encoding the last load found; none for a list never loaded.
+  std::optional<TextEncoding> Encoding() const { return encoding_; }
+
+  std::vector<std::u16string> ToVector() const;
+
+ private:
+  struct Item {
+    explicit Item(std::u16string t) : text(std::move(t)) {}
+    std::u16string text;
+    mutable std::string key;  // SortKey(text), when keyed
+    mutable bool keyed = false;
+  };
+
+  const std::string& KeyOf(const Item& item) const;
+  void CheckIndex(int index) const;
+  bool Find(const std::string& key, int& index) const;
+  void QuickSort(int lo, int hi);
+  void InsertItem(int index, Item item);
+  int AddItem(Item item);
+  void Changed();
+  bool UseLookupIndex() const;
+  void BuildLookupIndex() const;
+  void IndexItem(int index) const;
+
+  std::vector<Item> items_;
+  bool sorted_ = false;
+  std::optional<TextEncoding> encoding_;
+
+  // Lookup index of an unsorted list: first item per key, first item holding "=" per name key.
+  // Built on the second lookup since the last change that it could not follow; appends keep it.
+  mutable std::unordered_map<std::string, int> first_by_key_;
+  mutable std::unordered_map<std::string, int> first_by_name_;
+  mutable bool index_valid_ = false;
+  mutable int lookups_since_change_ = 0;
+};
+
+/// The hashed variant; it behaves exactly as TStringList for everything the system does.
+class THashedStringList : public TStringList {};
+
+}  // namespace torvane
