@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "foundation/error.h"
 #include "foundation/text.h"
 
@@ -81,6 +84,27 @@ TEST(TextEncoding, Utf16DropsAnOddLastByte) {
   EXPECT_EQ(DecodeText(TextEncoding::kUtf16BE, "\0a\x4e\x2d"s), Units(u"a\u4e2d"));
   EXPECT_EQ(EncodeText(TextEncoding::kUtf16LE, u"a\u4e2d"), "a\0\x2d\x4e"s);
   EXPECT_EQ(EncodeText(TextEncoding::kUtf16BE, u"a\u4e2d"), "\0a\x4e\x2d"s);
+}
+
+}  // namespace
+}  // namespace torvane
+
+namespace torvane {
+namespace {
+
+// The system code page is read once per process, so the check runs in a child process of this
+// test program with TORVANE_ACP set.
+TEST(CodePageSystem, FollowsTorvaneAcp) {
+  if (const char* expected = std::getenv("TORVANE_TEST_EXPECT_ACP")) {
+    EXPECT_EQ(CodePage::System().Number(), std::atoi(expected));
+    EXPECT_EQ(EncodeText(TextEncoding::kAnsi, u"caf\u00e9"), "caf\xE9");
+    return;
+  }
+  if (std::getenv("TORVANE_ACP") == nullptr) EXPECT_EQ(CodePage::System().Number(), 936);
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+  const std::string command = "TORVANE_ACP=1252 TORVANE_TEST_EXPECT_ACP=1252 '" + self +
+                              "' --gtest_filter=CodePageSystem.FollowsTorvaneAcp >/dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0);
 }
 
 }  // namespace
