@@ -2,37 +2,17 @@
 #include "foundation/date_time.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <optional>
 #include <string>
 #include <tuple>
 
 #include "foundation/error.h"
+#include "support/time_zone.h"
 
 namespace torvane {
 namespace {
 
-// Sets TZ for one test and puts the previous value back.
-class ScopedTimeZone {
- public:
-  explicit ScopedTimeZone(const char* zone) {
-    if (const char* old = getenv("TZ")) previous_ = old;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~ScopedTimeZone() {
-    if (previous_) {
-      setenv("TZ", previous_->c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
-    tzset();
-  }
-
- private:
-  std::optional<std::string> previous_;
-};
+using testing::ScopedTimeZone;
 
 TEST(DateTime, DatesCountDaysFromTheZeroTime) {
   struct Case {
@@ -56,7 +36,7 @@ TEST(DateTime, DatesCountDaysFromTheZeroTime) {
       {9999, 12, 31, 2958465},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+    SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << "-" << c.day);
     EXPECT_EQ(EncodeDate(c.year, c.month, c.day), c.days);
     int year = 0, month = 0, day = 0;
     DecodeDate(c.days, year, month, day);
@@ -72,7 +52,7 @@ TEST(DateTime, InvalidDatesAreRefused) {
   } const cases[] = {{2001, 2, 29}, {1900, 2, 29}, {2000, 2, 30}, {2000, 4, 31}, {2000, 13, 1},
                      {2000, 0, 1},  {2000, 1, 0},  {0, 1, 1},     {10000, 1, 1}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+    SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << "-" << c.day);
     TDateTime untouched = 7;
     EXPECT_FALSE(TryEncodeDate(c.year, c.month, c.day, untouched));
     EXPECT_EQ(untouched, 7);
