@@ -153,8 +153,8 @@ void CheckFolder(std::u16string_view path) {
 
 bool MatchesPattern(std::u16string_view name, std::u16string_view pattern) {
   if (pattern == u"*.*") return true;
-  // Greedy matching that returns to the last "*" on a mismatch; a later "*" makes the earlier
-  // ones final, so this is linear in practice and never exponential.
+  // Greedy matching that returns only to the last "*" on a mismatch: at worst the name's length
+  // times the pattern's, never exponential.
   constexpr std::size_t kNone = std::u16string_view::npos;
   std::size_t n = 0, p = 0, star = kNone, star_n = 0;
   while (n < name.size()) {

@@ -12,9 +12,9 @@ namespace torvane {
 /// empty when it has neither. "E:\a\b.inf" gives "E:\a\".
 std::u16string ExtractFilePath(std::u16string_view path);
 
-/// The folder part without its separator, except where the separator is the root of a drive,
-/// of a share or of the file system: "E:\a\b.inf" gives "E:\a", "C:\x.exe" gives "C:\",
-/// "\x.inf" gives "\".
+/// The folder part without its final "\", unless that "\" follows a "\" or ":" or begins the
+/// text, so a root keeps it: "E:\a\b.inf" gives "E:\a", "C:\x.exe" gives "C:\", "\x.inf"
+/// gives "\".
 std::u16string ExtractFileDir(std::u16string_view path);
 
 /// The text with a "\" appended unless it already ends in one.
