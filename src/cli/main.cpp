@@ -3,11 +3,22 @@
 
 #include <iostream>
 
+#include "cli/commands.h"
+#include "foundation/error.h"
+
 int main(int argc, char** argv) {
   CLI::App app{"Torvane: driver-package catalogues, inventories and staging scripts"};
   app.set_version_flag("--version", std::string("torvane-cli ") + TORVANE_VERSION);
-  app.require_subcommand(0, 1);
-  CLI11_PARSE(app, argc, argv);
-  if (app.get_subcommands().empty()) std::cout << app.help();
-  return 0;
+  app.require_subcommand(1);
+  torvane::cli::Outcome outcome;
+  torvane::cli::AddInspectCommand(app, outcome);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  } catch (const torvane::Error& e) {
+    std::cerr << "torvane-cli: " << e.what() << '\n';
+    return 1;
+  }
+  return outcome.status;
 }

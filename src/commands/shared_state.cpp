@@ -1,0 +1,16 @@
+// What the commands share while the program runs.
+#include "commands/shared_state.h"
+
+#include "inf/manufacturer_map.h"
+
+namespace torvane {
+
+SharedState CreateSharedState() {
+  SharedState state;
+  LoadManufacturerMap(state.MfgsList);
+  state.TargetVersion = dvWin7x64;
+  state.Caption = std::u16string(DriverVersionText(dvWin7x64));
+  return state;
+}
+
+}  // namespace torvane
