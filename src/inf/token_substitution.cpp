@@ -58,7 +58,7 @@ class Runs {
     for (int i = 0; i < n; ++i) {
       next_[i] = i + 1 < n ? i + 1 : -1;
       prev_[i] = i - 1;
-      by_text_[text_[i]].insert(i);
+      if (i != 0) by_text_[text_[i]].insert(i);
     }
     last_ = n - 1;
     length_ = text.size();
@@ -93,13 +93,15 @@ class Runs {
     for (int run : occurrences) {
       const int before = prev_[run];
       const int after = next_[run];
-      std::u16string merged = text_[before] + value + text_[after];
       length_ = length_ - text_[run].size() - 2 + value.size();
-      Forget(before);
+      // The first run is never a token, so it stays out of the index and grows in place: most
+      // passes merge into it, and rehashing it each time would make the passes quadratic.
+      if (before != 0) Forget(before);
       Forget(run);
       Forget(after);
-      text_[before] = std::move(merged);
-      by_text_[text_[before]].insert(before);
+      text_[before] += value;
+      text_[before] += text_[after];
+      if (before != 0) by_text_[text_[before]].insert(before);
       next_[before] = next_[after];
       if (next_[after] >= 0) prev_[next_[after]] = before;
       if (after == last_) last_ = before;
