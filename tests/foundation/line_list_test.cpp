@@ -9,6 +9,7 @@
 #include "foundation/collation.h"
 #include "foundation/error.h"
 #include "foundation/text.h"
+#include "support/error_message.h"
 
 namespace torvane {
 namespace {
@@ -25,15 +26,6 @@ std::string Show(const std::vector<std::u16string>& items) {
   std::string out;
   for (const auto& s : items) out += "[" + ToUtf8(s) + "]";
   return out;
-}
-
-void ExpectMessage(const std::function<void()>& f, const std::u16string& message) {
-  try {
-    f();
-    ADD_FAILURE() << "no error, expected " << ToUtf8(message);
-  } catch (const Error& e) {
-    EXPECT_EQ(e.Message(), message);
-  }
 }
 
 TEST(LineListText, SettingSplitsAtLineEndsAndStopsAtNul) {
@@ -122,12 +114,12 @@ TEST(LineListNames, ValuesCutsAtTheLengthOfTheNameAskedFor) {
 
 TEST(LineListErrors, IndexesAndSortedWritesAreChecked) {
   TStringList list = ListOf({u"a", u"b"});
-  ExpectMessage([&] { list.Strings(-1); }, u"List index out of bounds (-1)");
-  ExpectMessage([&] { list.Strings(2); }, u"List index out of bounds (2)");
-  ExpectMessage([&] { list.Delete(5); }, u"List index out of bounds (5)");
-  ExpectMessage([&] { list.Put(2, u"x"); }, u"List index out of bounds (2)");
+  EXPECT_EQ(testing::MessageOf([&] { list.Strings(-1); }), u"List index out of bounds (-1)");
+  EXPECT_EQ(testing::MessageOf([&] { list.Strings(2); }), u"List index out of bounds (2)");
+  EXPECT_EQ(testing::MessageOf([&] { list.Delete(5); }), u"List index out of bounds (5)");
+  EXPECT_EQ(testing::MessageOf([&] { list.Put(2, u"x"); }), u"List index out of bounds (2)");
   list.SetSorted(true);
-  ExpectMessage([&] { list.Put(0, u"x"); }, u"Operation not allowed on sorted list");
+  EXPECT_EQ(testing::MessageOf([&] { list.Put(0, u"x"); }), u"Operation not allowed on sorted list");
 }
 
 TEST(LineListSorted, AddingAnEqualItemReturnsThePresentOne) {

@@ -6,6 +6,7 @@
 #include "foundation/error.h"
 #include "foundation/line_list.h"
 #include "foundation/text.h"
+#include "support/error_message.h"
 
 namespace torvane {
 namespace {
@@ -89,12 +90,9 @@ TEST(InfValues, ExpandManufacturerLineNamesBaseThenDecorations) {
   }
   for (const std::u16string line : {u"%Mfg%=", u"%Mfg%=   ", u"%Mfg%= ; nothing"}) {
     TStringList list;
-    try {
-      ExpandManufacturerLine(line, list);
-      ADD_FAILURE() << ToUtf8(line);
-    } catch (const Error& e) {
-      EXPECT_EQ(e.Message(), u"List index out of bounds (0)");
-    }
+    EXPECT_EQ(testing::MessageOf([&] { ExpandManufacturerLine(line, list); }),
+              u"List index out of bounds (0)")
+        << ToUtf8(line);
   }
 }
 
