@@ -1,18 +1,13 @@
 // The line list.
 #include "foundation/line_list.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <istream>
 #include <iterator>
 #include <utility>
 
-#include "foundation/atomic_file.h"
 #include "foundation/collation.h"
 #include "foundation/error.h"
-#include "foundation/file_names.h"
+#include "foundation/file_io.h"
 #include "foundation/text.h"
 
 namespace torvane {
@@ -27,23 +22,6 @@ bool NeedsQuotes(std::u16string_view s) {
     if (c == u'"' || c == u',' || (c >= 1 && c <= 32)) return true;
   }
   return false;
-}
-
-std::string ReadAll(int fd, std::u16string_view path_text) {
-  std::string bytes;
-  char buffer[1 << 16];
-  while (true) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      close(fd);
-      throw CannotOpenFile(path_text, error);
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
-  }
-  return bytes;
 }
 
 }  // namespace
@@ -316,12 +294,7 @@ void TStringList::AddStrings(const TStringList& src) {
 }
 
 void TStringList::LoadFromFile(std::u16string_view path_text) {
-  const std::string native = NativePath(path_text);
-  const int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw CannotOpenFile(path_text, errno);
-  const std::string bytes = ReadAll(fd, path_text);
-  close(fd);
-  LoadFromBytes(bytes);
+  LoadFromBytes(ReadFileBytes(path_text));
 }
 
 void TStringList::LoadFromStream(std::istream& stream) {

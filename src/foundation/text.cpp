@@ -3,6 +3,8 @@
 
 #include <unicode/ustring.h>
 
+#include "foundation/error.h"
+
 namespace torvane {
 
 namespace {
@@ -53,6 +55,29 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
 }
 
 std::u16string IntToStr(int64_t value) { return Ascii(std::to_string(value)); }
+
+bool TryStrToInt(std::u16string_view s, int& value) {
+  size_t p = 0;
+  bool negative = false;
+  if (p < s.size() && (s[p] == u'-' || s[p] == u'+')) negative = s[p++] == u'-';
+  if (p == s.size()) return false;
+  int64_t v = 0;
+  for (; p < s.size(); ++p) {
+    if (s[p] < u'0' || s[p] > u'9') return false;
+    v = v * 10 + (s[p] - u'0');
+    if (v > int64_t{INT32_MAX} + 1) return false;
+  }
+  if (negative) v = -v;
+  if (v < INT32_MIN || v > INT32_MAX) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+int StrToInt(std::u16string_view s) {
+  int value = 0;
+  if (!TryStrToInt(s, value)) throw Error(u"'" + std::u16string(s) + u"' is not a valid integer value");
+  return value;
+}
 
 std::u16string Ascii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
 

@@ -22,6 +22,11 @@ bool SameText(std::u16string_view a, std::u16string_view b);
 /// The decimal text of a number, as the system writes numbers ("-12", "0").
 std::u16string IntToStr(int64_t value);
 
+/// The number a decimal text stands for (an optional sign, then digits, in 32 bits).
+bool TryStrToInt(std::u16string_view s, int& value);
+/// The same; raises "'%s' is not a valid integer value" for any other text.
+int StrToInt(std::u16string_view s);
+
 /// Plain ASCII text as UTF-16; for literals built at run time.
 std::u16string Ascii(std::string_view s);
 

@@ -1,5 +1,5 @@
-// Writing an output file whole or not at all.
-#include "foundation/atomic_file.h"
+// Whole-file reading, and writing an output file whole or not at all.
+#include "foundation/file_io.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -36,6 +36,28 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::string ReadFileBytes(std::u16string_view path_text) {
+  const int fd = open(NativePath(path_text).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw CannotOpenFile(path_text, errno);
+  std::string bytes;
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+  char buffer[1 << 16];
+  while (true) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      close(fd);
+      throw CannotOpenFile(path_text, error);
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  return bytes;
+}
 
 void WriteFileAtomically(std::u16string_view path_text, std::string_view bytes) {
   const std::string target = NativePath(path_text);
