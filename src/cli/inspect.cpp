@@ -76,12 +76,12 @@ std::string Json(const InfInspection& r) {
 
 }  // namespace
 
-void AddInspectCommand(CLI::App& app, Outcome& outcome) {
+void AddInspectCommand(CLI::App& app, Context& context) {
   auto options = std::make_shared<InspectOptions>();
   CLI::App* command = app.add_subcommand("inspect", "Show the driver record of each INF file");
   command->add_option("INF", options->files, "INF files")->required();
   command->add_flag("--json", options->json, "One JSON array of records");
-  command->callback([options, &outcome] {
+  command->callback([options, &context] {
     const SharedState state = CreateSharedState();
     bool first = true;
     if (options->json) std::cout << "[";
@@ -95,10 +95,10 @@ void AddInspectCommand(CLI::App& app, Outcome& outcome) {
           PrintText(report);
         }
         first = false;
-        if (report.scan_failed) outcome.status = 1;
+        if (report.scan_failed) context.status = 1;
       } catch (const Error& e) {
         std::cerr << "torvane-cli: " << e.what() << '\n';
-        outcome.status = 1;
+        context.status = 1;
       }
     }
     if (options->json) std::cout << (first ? "]\n" : "\n]\n");

@@ -5,13 +5,17 @@
 
 #include "cli/commands.h"
 #include "foundation/error.h"
+#include "foundation/random.h"
 
 int main(int argc, char** argv) {
+  torvane::SeedProgramRandom();
   CLI::App app{"Torvane: driver-package catalogues, inventories and staging scripts"};
   app.set_version_flag("--version", std::string("torvane-cli ") + TORVANE_VERSION);
   app.require_subcommand(1);
-  torvane::cli::Outcome outcome;
-  torvane::cli::AddInspectCommand(app, outcome);
+  torvane::cli::Context context;
+  app.add_flag("--open", context.open, "Also open written files and folders with xdg-open");
+  torvane::cli::AddInspectCommand(app, context);
+  torvane::cli::AddIndexCommands(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -20,5 +24,5 @@ int main(int argc, char** argv) {
     std::cerr << "torvane-cli: " << e.what() << '\n';
     return 1;
   }
-  return outcome.status;
+  return context.status;
 }

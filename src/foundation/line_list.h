@@ -26,6 +26,8 @@ class TStringList {
     if (this != &other) Assign(other);
     return *this;
   }
+  TStringList(TStringList&&) = default;
+  TStringList& operator=(TStringList&&) = default;
   virtual ~TStringList() = default;
 
   int Count() const { return static_cast<int>(items_.size()); }

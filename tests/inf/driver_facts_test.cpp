@@ -70,7 +70,9 @@ TEST(DriverDate, ConventionsAreTriedMonthThenDayThenYearFirst) {
     ASSERT_EQ(read, !c.date.empty()) << ToUtf8(c.text);
     if (!read) continue;
     EXPECT_EQ(FormatDriverDate(date), c.date) << ToUtf8(c.text);
-    if (!c.count.empty()) EXPECT_EQ(DayCountText(DaysSince2000(date)), c.count) << ToUtf8(c.text);
+    if (!c.count.empty()) {
+      EXPECT_EQ(DayCountText(DaysSince2000(date)), c.count) << ToUtf8(c.text);
+    }
   }
 }
 

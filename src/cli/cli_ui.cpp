@@ -1,0 +1,79 @@
+// The terminal's side of the Ui port.
+#include "cli/cli_ui.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/output.h"
+#include "foundation/file_names.h"
+
+extern char** environ;
+
+namespace torvane::cli {
+
+namespace {
+
+// Walks shorter than this finish before a progress line would help.
+constexpr int64_t kProgressMinimum = 300;
+
+}  // namespace
+
+CliUi::~CliUi() {
+  if (progress_shown_) std::cerr << '\n';
+}
+
+void CliUi::ShellOpen(std::u16string_view target, std::u16string_view parameters) {
+  std::string native = NativePath(target);
+  std::cout << "open: " << native;
+  if (!parameters.empty()) {
+    std::cout << ' ';
+    Print(std::cout, parameters);
+  }
+  std::cout << '\n';
+  if (!open_) return;
+  // Handed over as an argument vector, never through a shell; the result is not checked.
+  std::string program = "xdg-open";
+  char* argv[] = {program.data(), native.data(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+  }
+}
+
+void CliUi::MessageBox(std::u16string_view text, std::u16string_view caption) {
+  Print(std::cerr, caption);
+  std::cerr << ": ";
+  Print(std::cerr, text);
+  std::cerr << '\n';
+  context_.status = 2;
+}
+
+void CliUi::Progress(int64_t done, int64_t total) {
+  if (total < kProgressMinimum || !isatty(STDERR_FILENO)) return;
+  if (done != total && done % 50 != 0) return;
+  std::cerr << "\r" << done << " of " << total << " files" << std::flush;
+  progress_shown_ = true;
+}
+
+void PrintResult(const CommandResult& result) {
+  for (const WrittenFile& file : result.written) {
+    std::cout << "wrote ";
+    Print(std::cout, file.name);
+    if (file.lines >= 0) std::cout << " (" << file.lines << (file.lines == 1 ? " line)" : " lines)");
+    std::cout << '\n';
+  }
+  if (!result.failed_infs.empty()) {
+    std::cout << result.failed_infs.size() << " INF file(s) failed to scan:\n";
+    for (const auto& path : result.failed_infs) {
+      std::cout << "  ";
+      Print(std::cout, path);
+      std::cout << '\n';
+    }
+  }
+}
+
+}  // namespace torvane::cli

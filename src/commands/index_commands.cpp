@@ -1,0 +1,119 @@
+// The driver-index commands of the window.
+#include "commands/index_commands.h"
+
+#include "foundation/file_facts.h"
+#include "foundation/process.h"
+#include "foundation/text.h"
+#include "index/scrambled_copy.h"
+#include "index/target_index.h"
+#include "inf/inf_file.h"
+#include "inf/inf_values.h"
+
+namespace torvane {
+
+namespace {
+
+constexpr std::u16string_view kUsrIdLine = u"硬件指纹=驱动文件（强行指定设备的对应驱动）";
+constexpr std::u16string_view kHwidsTempLine =
+    u"驱动文件=需要预装的驱动文件（驱动安装前预先注入另一个驱动进系统）";
+
+void Save(const TStringList& list, std::u16string_view name, CommandResult& result) {
+  list.SaveToFile(name);
+  result.written.push_back({std::u16string(name), list.Count()});
+}
+
+void Scramble(std::u16string_view name, CommandResult& result) {
+  WriteScrambledCopy(name);
+  result.written.push_back({ScrambledCopyName(name), -1});
+}
+
+ProgressFn ProgressOf(UiPort& ui) {
+  return [&ui](int64_t done, int64_t total) { ui.Progress(done, total); };
+}
+
+}  // namespace
+
+CommandResult PublishIndex(std::u16string_view folder, const TStringList& mfgs_list,
+                           const ModelMatchTexts& match, UiPort& ui) {
+  CommandResult result;
+  FullIndexSummary summary = RunFullIndex(folder, mfgs_list, match, ProgressOf(ui));
+  result.written.push_back({u"IndexTemp.txt", summary.index_temp_lines});
+  result.written.push_back({u"ErrorList.txt", static_cast<int>(summary.failed.size())});
+  result.written.push_back({u"IndexList.txt", summary.index_list_lines});
+  result.failed_infs = std::move(summary.failed);
+
+  // The INF paths of the dump blocks begin with the folder text; they become relative to the
+  // store's root. Line numbers do not change, so the index lines stay valid.
+  TStringList list;
+  list.LoadFromFile(u"HwidsList.txt");
+  list.SetText(ReplaceAll(list.Text(), folder, u"Drivers\\Files"));
+  Save(list, u"HwidsList.txt", result);
+  list.Clear();
+  list.Add(std::u16string(kUsrIdLine));
+  Save(list, u"UsrIDList.txt", result);
+  list.Clear();
+  list.Add(std::u16string(kHwidsTempLine));
+  Save(list, u"HwidsTemp.txt", result);
+
+  for (std::u16string_view name :
+       {u"HwidsList.txt", u"IndexList.txt", u"IndexTemp.txt", u"UsrIDList.txt", u"HwidsTemp.txt"}) {
+    Scramble(name, result);
+  }
+  ui.ShellOpen(ProgramFolder(), u"");
+  return result;
+}
+
+CommandResult FullIndexCommand(std::u16string_view dest_dir, const SharedState& state, UiPort& ui) {
+  return PublishIndex(dest_dir, state.MfgsList, kWindows7x64Match, ui);
+}
+
+CommandResult ScrambleCommand(std::u16string_view file_name) {
+  CommandResult result;
+  Scramble(file_name, result);
+  return result;
+}
+
+CommandResult SingleFileTestCommand(SharedState& state, UiPort& ui, std::u16string_view inf_path) {
+  CommandResult result;
+  TStringList dump_list, index_list;
+  TInfFile inf(inf_path);
+  const int errors_before = state.ErrorList.Count();
+  inf.LoadValues(state.MfgsList, state.ErrorList);
+  for (int k = errors_before; k < state.ErrorList.Count(); ++k) {
+    result.failed_infs.push_back(state.ErrorList.Strings(k));
+  }
+  inf.DumpInfList(dump_list);
+  AddTargetIndexLines(inf, dvWin8x86, dump_list, index_list);
+  Save(dump_list, u"InfList.txt", result);
+  Save(index_list, u"TmpList.txt", result);
+  ui.ShellOpen(u"InfList.txt", u"");
+  ui.ShellOpen(u"TmpList.txt", u"");
+  return result;
+}
+
+CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& state, UiPort& ui) {
+  CommandResult result;
+  TStringList dump_list;
+  const std::vector<std::u16string> files = WalkFiles(src_dir, u"*.inf", true);
+  const int errors_before = state.ErrorList.Count();
+  const int64_t total = static_cast<int64_t>(files.size());
+  for (int64_t i = 0; i < total; ++i) {
+    TInfFile inf(files[i]);
+    inf.LoadValues(state.MfgsList, state.ErrorList);
+    if (inf.FDriverVersion.Contains(state.TargetVersion)) {
+      // The number counts every file found, so skipped files leave gaps.
+      dump_list.Add(inf.FDirectory + IntToStr(i));
+      inf.DumpInfList(dump_list);
+      dump_list.AddStrings(inf.FHwids);
+    }
+    ui.Progress(i + 1, total);
+  }
+  for (int k = errors_before; k < state.ErrorList.Count(); ++k) {
+    result.failed_infs.push_back(state.ErrorList.Strings(k));
+  }
+  Save(dump_list, u"InfList.txt", result);
+  ui.ShellOpen(u"InfList.txt", u"");
+  return result;
+}
+
+}  // namespace torvane
