@@ -1,0 +1,73 @@
+// End-to-end runs of the index subcommands of torvane-cli.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/cli_run.h"
+#include "support/temp_dir.h"
+
+namespace torvane {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::RunCli;
+
+const char* const kTextFiles[] = {"HwidsList.txt", "IndexTemp.txt", "ErrorList.txt",
+                                  "IndexList.txt", "UsrIDList.txt", "HwidsTemp.txt"};
+const char* const kCopies[] = {"HwidsList.dis", "IndexList.dis", "IndexTemp.dis", "UsrIDList.dis",
+                               "HwidsTemp.dis"};
+
+TEST(CliFullIndex, TheRealCorpusGivesTheSameFilesTwice) {
+  const std::string corpus = std::string(TORVANE_SHARED_DIR) + "/corpus";
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no corpus beside the project";
+  testing::TempDir first, second;
+  for (const testing::TempDir* dir : {&first, &second}) {
+    const auto r = RunCli({"full-index", corpus}, dir->path());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("wrote HwidsList.txt ("), std::string::npos) << r.out;
+  }
+  for (const char* name : kTextFiles) {
+    EXPECT_EQ(ReadFileBytes(first.Join(name)), ReadFileBytes(second.Join(name))) << name;
+  }
+  EXPECT_GT(ReadFileBytes(first.Join("IndexList.txt")).size(), 1000u);
+  for (const char* name : kCopies) {
+    std::string a = ReadFileBytes(first.Join(name)), b = ReadFileBytes(second.Join(name));
+    ASSERT_EQ(a.size(), b.size()) << name;
+    a[24] = b[24];
+    a[25] = b[25];
+    EXPECT_EQ(a, b) << name;
+  }
+}
+
+TEST(CliFullIndex, UnscrambleAndLookUpWhatWasWritten) {
+  testing::TempDir dir;
+  dir.WriteFile("S/nic.inf",
+                "[Version]\r\nClass=Net\r\nProvider=Contoso\r\nDriverVer=07/26/2012,2.0\r\n"
+                "[Manufacturer]\r\n%M%=M,NTamd64\r\n[M.NTamd64]\r\n%D%=I,PCI\\VEN_1&DEV_2\r\n"
+                "[Strings]\r\nD=\"NIC\"\r\n");
+  ASSERT_EQ(RunCli({"full-index", "S"}, dir.path()).status, 0);
+  const auto restored = RunCli({"unscramble", "IndexList.dis"}, dir.path());
+  EXPECT_EQ(restored.out, ReadFileBytes(dir.Join("IndexList.txt")));
+  EXPECT_EQ(RunCli({"unscramble", "HwidsList.dis", "-o", "back.txt"}, dir.path()).status, 0);
+  EXPECT_EQ(ReadFileBytes(dir.Join("back.txt")), ReadFileBytes(dir.Join("HwidsList.txt")));
+
+  const auto found = RunCli({"lookup", "PCI\\VEN_1&DEV_2", "PCI\\VEN_9"}, dir.path());
+  EXPECT_EQ(found.status, 1);  // one ID has no driver
+  EXPECT_NE(found.out.find("Drivers\\Files\\nic.inf  Other  Net  2.0  2012/7/26"), std::string::npos)
+      << found.out;
+  EXPECT_NE(found.out.find("PCI\\VEN_9: no driver"), std::string::npos);
+}
+
+TEST(CliTargets, OrdinalsAndShortNamesAreAccepted) {
+  testing::TempDir dir;
+  dir.MakeDir("Src");
+  for (const char* target : {"0", "4", "xp-x86", "8-x64"}) {
+    EXPECT_EQ(RunCli({"multi-test", "Src", "--target", target}, dir.path()).status, 0) << target;
+  }
+  const auto bad = RunCli({"multi-test", "Src", "--target", "vista"}, dir.path());
+  EXPECT_NE(bad.status, 0);
+  EXPECT_NE(bad.err.find("unknown target 'vista'"), std::string::npos) << bad.err;
+}
+
+}  // namespace
+}  // namespace torvane
