@@ -14,6 +14,7 @@ struct WrittenFile {
 struct CommandResult {
   std::vector<WrittenFile> written;
   std::vector<std::u16string> failed_infs;
+  std::vector<std::u16string> notes;  // anything else the user should read
 };
 
 }  // namespace torvane

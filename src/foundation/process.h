@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
@@ -11,5 +12,12 @@ std::u16string ProgramFolder();
 
 /// An environment variable's value; empty when it is not set.
 std::u16string EnvironmentVariable(std::string_view name);
+
+/// Starts a program found on PATH with an argument vector (no shell) and does not wait for it.
+/// False when the program is not installed or cannot be started.
+bool LaunchDetached(const std::string& program, const std::vector<std::string>& args);
+
+/// Whether a program of that name is on PATH.
+bool ProgramOnPath(const std::string& program);
 
 }  // namespace torvane
