@@ -22,5 +22,6 @@ CLI::Validator TargetValidator();
 
 void AddInspectCommand(CLI::App& app, Context& context);
 void AddIndexCommands(CLI::App& app, Context& context);
+void AddPlanningCommands(CLI::App& app, Context& context);
 
 }  // namespace torvane::cli

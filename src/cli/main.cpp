@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   app.add_flag("--open", context.open, "Also open written files and folders with xdg-open");
   torvane::cli::AddInspectCommand(app, context);
   torvane::cli::AddIndexCommands(app, context);
+  torvane::cli::AddPlanningCommands(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
