@@ -60,19 +60,9 @@ void CliUi::Progress(int64_t done, int64_t total) {
 }
 
 void PrintResult(const CommandResult& result) {
-  for (const WrittenFile& file : result.written) {
-    std::cout << "wrote ";
-    Print(std::cout, file.name);
-    if (file.lines >= 0) std::cout << " (" << file.lines << (file.lines == 1 ? " line)" : " lines)");
+  for (const std::u16string& line : DescribeResult(result)) {
+    Print(std::cout, line);
     std::cout << '\n';
-  }
-  if (!result.failed_infs.empty()) {
-    std::cout << result.failed_infs.size() << " INF file(s) failed to scan:\n";
-    for (const auto& path : result.failed_infs) {
-      std::cout << "  ";
-      Print(std::cout, path);
-      std::cout << '\n';
-    }
   }
 }
 

@@ -25,7 +25,7 @@ class CliUi : public UiPort {
   bool progress_shown_ = false;
 };
 
-/// The files a command wrote and the INF files that failed, one line each, on standard output.
+/// What a command wrote, the INF files that failed and its notes, one line each, on standard output.
 void PrintResult(const CommandResult& result);
 
 }  // namespace torvane::cli

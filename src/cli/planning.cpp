@@ -22,13 +22,6 @@ struct PlanningOptions {
   int days = kBackupDays;
 };
 
-void Finish(const CommandResult& result) {
-  PrintResult(result);
-  for (const auto& note : result.notes) {
-    Print(std::cout, note);
-    std::cout << '\n';
-  }
-}
 
 std::u16string Text(const std::string& native) { return FromNativeName(native); }
 
@@ -42,7 +35,7 @@ void AddPlanningCommands(CLI::App& app, Context& context) {
   inf_list->callback([o, &context] {
     CliUi ui(context, context.open);
     SharedState state = CreateSharedState();
-    Finish(InfListCommand(state, ui, Text(o->folder)));
+    PrintResult(InfListCommand(state, ui, Text(o->folder)));
   });
 
   CLI::App* drv_list = app.add_subcommand("drv-list", "3.DrvList.txt: recent packages of a target");
@@ -53,14 +46,14 @@ void AddPlanningCommands(CLI::App& app, Context& context) {
   drv_list->callback([o, &context] {
     CliUi ui(context, context.open);
     SharedState state = CreateSharedState();
-    Finish(DrvListCommand(state, ui, Text(o->root), o->days, ParseTarget(o->target)));
+    PrintResult(DrvListCommand(state, ui, Text(o->root), o->days, ParseTarget(o->target)));
   });
 
   CLI::App* files_md5 = app.add_subcommand("files-md5", "3.FilesList.txt: digests of the files in DEST");
   files_md5->add_option("DEST", o->dest, "The destination folder")->required();
   files_md5->callback([o, &context] {
     CliUi ui(context, context.open);
-    Finish(FilesMD5Command(Text(o->dest), ui));
+    PrintResult(FilesMD5Command(Text(o->dest), ui));
   });
 
   CLI::App* plan = app.add_subcommand("plan", "The WIM copy plan from 0.CutList, 2.InfList, 3.DrvList");
@@ -69,11 +62,11 @@ void AddPlanningCommands(CLI::App& app, Context& context) {
   plan->callback([o, &context] {
     CliUi ui(context, context.open);
     SharedState state = CreateSharedState();
-    Finish(PlanCommand(state, ui, ParseTarget(o->plan_target), Text(o->plan_root)));
+    PrintResult(PlanCommand(state, ui, ParseTarget(o->plan_target), Text(o->plan_root)));
   });
 
   app.add_subcommand("dedupe", "Delete the duplicates named in 2.WIMListSorted.txt")
-      ->callback([] { Finish(DedupeCommand()); });
+      ->callback([] { PrintResult(DedupeCommand()); });
 
   CLI::App* full_copy = app.add_subcommand("full-copy", "1.CopyFiles.bat and 2.ZipFiles.bat");
   full_copy->add_option("SRC", o->src, "The source folder")->required();
@@ -86,7 +79,7 @@ void AddPlanningCommands(CLI::App& app, Context& context) {
     state.TargetVersion = ParseTarget(o->copy_target);
     state.Caption = o->caption.empty() ? std::u16string(DriverVersionText(state.TargetVersion))
                                        : FromUtf8(o->caption);
-    Finish(FullCopyCommand(Text(o->src), Text(o->dest), state, ui));
+    PrintResult(FullCopyCommand(Text(o->src), Text(o->dest), state, ui));
   });
 
   for (const bool marked : {true, false}) {
@@ -94,7 +87,7 @@ void AddPlanningCommands(CLI::App& app, Context& context) {
                                             "8.Compress.bat for the third-level folders of DEST");
     auto dest = std::make_shared<std::string>();
     compress->add_option("DEST", *dest, "The destination folder")->required();
-    compress->callback([dest, marked] { Finish(CompressCommand(Text(*dest), marked)); });
+    compress->callback([dest, marked] { PrintResult(CompressCommand(Text(*dest), marked)); });
   }
 
   CLI::App* create_wim = app.add_subcommand("create-wim", "Capture DEST into DEST.wim");
@@ -104,13 +97,13 @@ void AddPlanningCommands(CLI::App& app, Context& context) {
   create_wim->callback([wim] {
     SharedState state = CreateSharedState();
     state.Caption = FromUtf8(wim->second);
-    Finish(CreateWimCommand(Text(wim->first), state));
+    PrintResult(CreateWimCommand(Text(wim->first), state));
   });
 
   app.add_subcommand("mini-copy", "Geng.txt: copy lines of the packages Feng.txt asks for")
       ->callback([] {
         SharedState state = CreateSharedState();
-        Finish(MiniCopyCommand(state));
+        PrintResult(MiniCopyCommand(state));
         std::cout << "caption: ";
         Print(std::cout, state.Caption);
         std::cout << '\n';

@@ -17,4 +17,7 @@ struct CommandResult {
   std::vector<std::u16string> notes;  // anything else the user should read
 };
 
+/// The result in lines for the user: "wrote NAME (N lines)", the failed INF files, the notes.
+std::vector<std::u16string> DescribeResult(const CommandResult& result);
+
 }  // namespace torvane

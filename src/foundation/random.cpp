@@ -34,11 +34,13 @@ void SeedProgramRandom() {
   g.SeedLocked();
 }
 
-int RandomByteBelow255() {
+int RandomBelow(int bound) {
   Generator& g = TheGenerator();
   std::lock_guard lock(g.mutex);
   if (!g.seeded) g.SeedLocked();
-  return std::uniform_int_distribution<int>(0, 254)(g.engine);
+  return std::uniform_int_distribution<int>(0, bound - 1)(g.engine);
 }
+
+int RandomByteBelow255() { return RandomBelow(255); }
 
 }  // namespace torvane
