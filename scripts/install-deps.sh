@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libicu-dev zlib1g-dev libssl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  qt6-base-dev libgl1-mesa-dev fonts-wqy-microhei
+  wimtools
 )
 
 missing=()
