@@ -128,36 +128,93 @@ void TForm1::RadioGroup1Click(int index) {
 }
 
 void TForm1::WireButtons() {
-  Ui::TForm1& c = *ui_;
-  auto src = [this] { return U(ui_->SrcDir->text()); };
-  auto dest = [this] { return U(ui_->DestDir->text()); };
-  auto on = [this](QPushButton* button, auto command) {
-    connect(button, &QPushButton::clicked, this, [this, button, command] {
-      Run(button->text(), [command](UiPort& ui) { return command(ui); });
-    });
+  const Ui::TForm1& c = *ui_;
+  const std::pair<QPushButton*, void (TForm1::*)()> handlers[] = {
+      {c.ButtonFullCopy, &TForm1::ButtonFullCopyClick},
+      {c.ButtonFullIndex, &TForm1::ButtonFullIndexClick},
+      {c.ButtonCreateWIM, &TForm1::ButtonCreateWIMClick},
+      {c.ButtonCompressWim, &TForm1::ButtonCompressWimClick},
+      {c.ButtonSingle, &TForm1::ButtonSingleClick},
+      {c.ButtonMulti, &TForm1::ButtonMultiClick},
+      {c.ButtonMiniCopy, &TForm1::ButtonMiniIndexClick},
+      {c.ButtonMiniIndex, &TForm1::ButtonMiniIndexClick},
+      {c.ButtonFilesMD5, &TForm1::ButtonFilesMD5Click},
+      {c.ButtonCom, &TForm1::ButtonComClick},
+      {c.Button1, &TForm1::Button1Click},
+      {c.Button2, &TForm1::Button2Click},
+      {c.Button3, &TForm1::Button3Click},
+      {c.Button4, &TForm1::Button4Click},
+      {c.Button5, &TForm1::Button5Click},
   };
-  on(c.ButtonFullCopy, [this, src, dest](UiPort& ui) { return FullCopyCommand(src(), dest(), state_, ui); });
-  on(c.ButtonFullIndex, [this, dest](UiPort& ui) { return FullIndexCommand(dest(), state_, ui); });
-  on(c.ButtonCreateWIM, [this, dest](UiPort&) { return CreateWimCommand(dest(), state_); });
-  on(c.ButtonCompressWim, [dest](UiPort&) { return CompressCommand(dest(), false); });
-  on(c.ButtonSingle, [this](UiPort& ui) { return SingleFileTestCommand(state_, ui); });
-  on(c.ButtonMulti, [this, src](UiPort& ui) { return MultiFileTestCommand(src(), state_, ui); });
-  // Both "精简移动" buttons run the one reduced-copy command.
-  on(c.ButtonMiniCopy, [this](UiPort&) { return MiniCopyCommand(state_); });
-  on(c.ButtonMiniIndex, [this](UiPort&) { return MiniCopyCommand(state_); });
-  on(c.ButtonFilesMD5, [dest](UiPort& ui) { return FilesMD5Command(dest(), ui); });
-  on(c.ButtonCom, [dest](UiPort&) { return CompressCommand(dest(), true); });
-  on(c.Button2, [this](UiPort& ui) { return InfListCommand(state_, ui); });
-  on(c.Button3, [this](UiPort& ui) { return DrvListCommand(state_, ui); });
-  on(c.Button4, [this](UiPort& ui) { return PlanCommand(state_, ui); });
-  on(c.Button1, [](UiPort&) { return DedupeCommand(); });
-  on(c.Button5, [](UiPort&) { return ScrambleCommand(); });
+  for (const auto& [button, handler] : handlers) connect(button, &QPushButton::clicked, this, handler);
+}
+
+// The handlers read the fields on the window's thread and hand the command its inputs.
+void TForm1::ButtonFullCopyClick() {
+  Run(ui_->ButtonFullCopy->text(), [this, src = U(ui_->SrcDir->text()), dest = U(ui_->DestDir->text())](
+                                       UiPort& ui) { return FullCopyCommand(src, dest, state_, ui); });
+}
+
+void TForm1::ButtonFullIndexClick() {
+  Run(ui_->ButtonFullIndex->text(),
+      [this, dest = U(ui_->DestDir->text())](UiPort& ui) { return FullIndexCommand(dest, state_, ui); });
+}
+
+void TForm1::ButtonCreateWIMClick() {
+  Run(ui_->ButtonCreateWIM->text(),
+      [this, dest = U(ui_->DestDir->text())](UiPort&) { return CreateWimCommand(dest, state_); });
+}
+
+void TForm1::ButtonCompressWimClick() {
+  Run(ui_->ButtonCompressWim->text(),
+      [dest = U(ui_->DestDir->text())](UiPort&) { return CompressCommand(dest, false); });
+}
+
+void TForm1::ButtonSingleClick() {
+  Run(ui_->ButtonSingle->text(), [this](UiPort& ui) { return SingleFileTestCommand(state_, ui); });
+}
+
+void TForm1::ButtonMultiClick() {
+  Run(ui_->ButtonMulti->text(),
+      [this, src = U(ui_->SrcDir->text())](UiPort& ui) { return MultiFileTestCommand(src, state_, ui); });
+}
+
+void TForm1::ButtonMiniIndexClick() {
+  Run(ui_->ButtonMiniIndex->text(), [this](UiPort&) { return MiniCopyCommand(state_); });
+}
+
+void TForm1::ButtonFilesMD5Click() {
+  Run(ui_->ButtonFilesMD5->text(),
+      [dest = U(ui_->DestDir->text())](UiPort& ui) { return FilesMD5Command(dest, ui); });
+}
+
+void TForm1::ButtonComClick() {
+  Run(ui_->ButtonCom->text(), [dest = U(ui_->DestDir->text())](UiPort&) { return CompressCommand(dest, true); });
+}
+
+void TForm1::Button1Click() {
+  Run(ui_->Button1->text(), [](UiPort&) { return DedupeCommand(); });
+}
+
+void TForm1::Button2Click() {
+  Run(ui_->Button2->text(), [this](UiPort& ui) { return InfListCommand(state_, ui); });
+}
+
+void TForm1::Button3Click() {
+  Run(ui_->Button3->text(), [this](UiPort& ui) { return DrvListCommand(state_, ui); });
+}
+
+void TForm1::Button4Click() {
+  Run(ui_->Button4->text(), [this](UiPort& ui) { return PlanCommand(state_, ui); });
+}
+
+void TForm1::Button5Click() {
+  Run(ui_->Button5->text(), [](UiPort&) { return ScrambleCommand(); });
 }
 
 void TForm1::Run(const QString& name, std::function<CommandResult(UiPort&)> command) {
   if (busy_) return;
   SetBusy(true);
-  // The fields are read here, on the window's thread, before the command starts.
   std::thread([this, name, command = std::move(command)] {
     WindowUi ui(this);
     std::shared_ptr<CommandResult> result;

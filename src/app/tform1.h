@@ -46,6 +46,22 @@ class TForm1 : public QWidget {
   void FormCreate();
   void RadioGroup1Click(int index);
   void WireButtons();
+
+  // One handler per button; both "精简移动" buttons share ButtonMiniIndexClick.
+  void ButtonFullCopyClick();
+  void ButtonFullIndexClick();
+  void ButtonCreateWIMClick();
+  void ButtonCompressWimClick();
+  void ButtonSingleClick();
+  void ButtonMultiClick();
+  void ButtonMiniIndexClick();
+  void ButtonFilesMD5Click();
+  void ButtonComClick();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
   /// Runs the command off the window's thread; the memo gets its result or its error.
   void Run(const QString& name, std::function<torvane::CommandResult(torvane::UiPort&)> command);
   void Finish(const QString& name, const torvane::CommandResult* result, const QString& error);

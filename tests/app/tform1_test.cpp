@@ -1,6 +1,8 @@
 // Tests of the main window, on the offscreen platform: layout and start-up state, the version
 // choice, the keyboard, the wiring of the buttons and the error box.
 #include <QButtonGroup>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -143,6 +145,27 @@ class TForm1Test : public QObject {
       walked << (focus ? focus->objectName() : QStringLiteral("?"));
     }
     QCOMPARE(walked, expected);
+  }
+
+  void OnlyTheDestinationTakesADroppedFolder() {
+    torvane::testing::TempDir dir;
+    dir.MakeDir("dropped");
+    Shown shown;
+    auto w = MakeWindow(shown);
+    for (FolderEdit* field : {w->Controls().DestDir, w->Controls().SrcDir}) {
+      const QString before = field->text();
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.Join("dropped")))});
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(field, &enter);
+      QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(field, &drop);
+      if (field == w->Controls().DestDir) {
+        QCOMPARE(field->text(), QString::fromStdString(dir.Join("dropped")));
+      } else {
+        QCOMPARE(field->text(), before);
+      }
+    }
   }
 
   void ChoosingAVersionSetsTargetAndCaptionOnce() {
