@@ -8,6 +8,7 @@
 #include "index/target_index.h"
 #include "inf/inf_file.h"
 #include "inf/inf_values.h"
+#include "inf/record_stream.h"
 
 namespace torvane {
 
@@ -97,9 +98,8 @@ CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& sta
   const std::vector<std::u16string> files = WalkFiles(src_dir, u"*.inf", true);
   const int errors_before = state.ErrorList.Count();
   const int64_t total = static_cast<int64_t>(files.size());
-  for (int64_t i = 0; i < total; ++i) {
-    TInfFile inf(files[i]);
-    inf.LoadValues(state.MfgsList, state.ErrorList);
+  ScanRecords(files, state.MfgsList, state.ErrorList, {}, [&](int64_t i, ScannedRecord& scanned) {
+    const TInfFile& inf = *scanned.inf;
     if (inf.FDriverVersion.Contains(state.TargetVersion)) {
       // The number counts every file found, so skipped files leave gaps.
       dump_list.Add(inf.FDirectory + IntToStr(i));
@@ -107,7 +107,7 @@ CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& sta
       dump_list.AddStrings(inf.FHwids);
     }
     ui.Progress(i + 1, total);
-  }
+  });
   for (int k = errors_before; k < state.ErrorList.Count(); ++k) {
     result.failed_infs.push_back(state.ErrorList.Strings(k));
   }

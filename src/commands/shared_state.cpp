@@ -8,6 +8,8 @@ namespace torvane {
 SharedState CreateSharedState() {
   SharedState state;
   LoadManufacturerMap(state.MfgsList);
+  // Commands scan INF files on several threads, all reading the map.
+  state.MfgsList.PrepareLookups();
   state.TargetVersion = dvWin7x64;
   state.Caption = std::u16string(DriverVersionText(dvWin7x64));
   return state;

@@ -115,7 +115,8 @@ bool TStringList::Find(const std::string& key, int& index) const {
 
 bool TStringList::UseLookupIndex() const {
   if (index_valid_) return true;
-  if (Count() < kIndexMinCount || ++lookups_since_change_ < 2) return false;
+  if (Count() < kIndexMinCount) return false;
+  if (++lookups_since_change_ < 2) return false;
   BuildLookupIndex();
   return true;
 }
@@ -325,6 +326,11 @@ std::string TStringList::SavedBytes() const {
 
 void TStringList::SaveToFile(std::u16string_view path_text) const {
   WriteFileAtomically(path_text, SavedBytes());
+}
+
+void TStringList::PrepareLookups() const {
+  if (!sorted_ && !index_valid_ && Count() >= kIndexMinCount) BuildLookupIndex();
+  for (const Item& item : items_) KeyOf(item);
 }
 
 std::vector<std::u16string> TStringList::ToVector() const {

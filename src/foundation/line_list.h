@@ -82,6 +82,10 @@ class TStringList {
 
   std::vector<std::u16string> ToVector() const;
 
+  /// Builds the lookup index now, so that IndexOf, IndexOfName and Values change nothing
+  /// inside the list afterwards and several threads may call them at once.
+  void PrepareLookups() const;
+
  private:
   struct Item {
     explicit Item(std::u16string t) : text(std::move(t)) {}

@@ -7,6 +7,7 @@
 #include "foundation/text.h"
 #include "inf/driver_date.h"
 #include "inf/inf_file.h"
+#include "inf/record_stream.h"
 
 namespace torvane {
 
@@ -120,12 +121,10 @@ void BuildFullIndex(std::u16string_view folder, TStringList& hwids_list, TString
   const std::vector<std::u16string> files = WalkFiles(folder, u"*.inf", true);
   TStringList work;
   const int64_t total = static_cast<int64_t>(files.size());
-  for (int64_t n = 0; n < total; ++n) {
-    TInfFile inf(files[n]);
-    inf.LoadValues(mfgs_list, error_list);
-    if (inf.FIsDriver) IndexRecord(inf, match, hwids_list, work);
+  ScanRecords(files, mfgs_list, error_list, {}, [&](int64_t n, ScannedRecord& scanned) {
+    if (scanned.inf->FIsDriver) IndexRecord(*scanned.inf, match, hwids_list, work);
     if (progress) progress(n + 1, total);
-  }
+  });
   index_temp.Assign(work);
   work.SetSorted(true);
   GroupIndexLines(work, index_list);

@@ -5,14 +5,32 @@
 #include "foundation/file_facts.h"
 #include "foundation/md5.h"
 #include "foundation/text.h"
+#include "foundation/parallel.h"
 #include "inf/inf_file.h"
+#include "inf/record_stream.h"
 
 namespace torvane {
 
 namespace {
 
-void AddInventoryLine(TStringList& list, const std::u16string& path, const TInfFile& inf) {
-  list.Add(MD5FileHex(path) + u"=" + path + u"*" + inf.FDirectory + IntToStr(list.Count()));
+void AddInventoryLine(TStringList& list, const std::u16string& path, const std::u16string& digest,
+                      const TInfFile& inf) {
+  list.Add(digest + u"=" + path + u"*" + inf.FDirectory + IntToStr(list.Count()));
+}
+
+// The digests of the files on all cores, listed in order: DIGEST=PATH.
+void AddDigestLines(const std::vector<std::u16string>& files, bool skip_empty, TStringList& list,
+                    const ProgressFn& progress) {
+  const int64_t total = static_cast<int64_t>(files.size());
+  ProduceInOrder<std::u16string>(
+      total,
+      [&](int64_t n) {
+        return skip_empty && FileSizeOf(files[n]) <= 0 ? std::u16string() : MD5FileHex(files[n]);
+      },
+      [&](int64_t n, std::u16string& digest) {
+        if (!digest.empty()) list.Add(digest + u"=" + files[n]);
+        if (progress) progress(n + 1, total);
+      });
 }
 
 }  // namespace
@@ -22,21 +40,16 @@ TStringList ListPackagesWithDigest(std::u16string_view folder, std::u16string_vi
                                    const ProgressFn& progress) {
   TStringList list;
   const std::vector<std::u16string> files = WalkFiles(folder, mask, true);
-  const bool inf_mask = mask == u"*.inf";
-  const int64_t total = static_cast<int64_t>(files.size());
-  for (int64_t n = 0; n < total; ++n) {
-    const std::u16string& path = files[n];
-    if (FileSizeOf(path) > 0) {
-      if (inf_mask) {
-        TInfFile inf(path);
-        inf.LoadValues(mfgs_list, error_list);
-        AddInventoryLine(list, path, inf);
-      } else {
-        list.Add(MD5FileHex(path) + u"=" + path);
-      }
-    }
-    if (progress) progress(n + 1, total);
+  if (mask != u"*.inf") {
+    AddDigestLines(files, true, list, progress);
+    return list;
   }
+  const int64_t total = static_cast<int64_t>(files.size());
+  ScanRecords(files, mfgs_list, error_list, {.digest = true, .skip_empty = true},
+              [&](int64_t n, ScannedRecord& scanned) {
+                if (scanned.inf) AddInventoryLine(list, files[n], scanned.digest, *scanned.inf);
+                if (progress) progress(n + 1, total);
+              });
   return list;
 }
 
@@ -45,32 +58,27 @@ TStringList ListRecentTargetPackages(std::u16string_view root, int days, TDriver
                                      const ProgressFn& progress) {
   TStringList list;
   // The same time of day, days calendar days back.
-  const TDateTime now = Now();
-  const TDateTime cutoff = now - days;
-  const std::vector<std::u16string> folders = ListFolders(root, u"*", false);
-  const int64_t total = static_cast<int64_t>(folders.size());
-  for (int64_t n = 0; n < total; ++n) {
-    const std::u16string& folder = folders[n];
-    if (FolderCreationTime(folder) > cutoff) {
-      for (const std::u16string& path : WalkFiles(folder, u"*.inf", false)) {
-        TInfFile inf(path);
-        inf.LoadValues(mfgs_list, error_list);
-        if (inf.FIsDriver && inf.FDriverVersion.Contains(target)) AddInventoryLine(list, path, inf);
-      }
+  const TDateTime cutoff = Now() - days;
+  std::vector<std::u16string> files;
+  for (const std::u16string& folder : ListFolders(root, u"*", false)) {
+    if (FolderCreationTime(folder) <= cutoff) continue;
+    for (std::u16string& path : WalkFiles(folder, u"*.inf", false)) files.push_back(std::move(path));
+  }
+  // Only the kept drivers are digested, so the digest waits for the scan.
+  const int64_t total = static_cast<int64_t>(files.size());
+  ScanRecords(files, mfgs_list, error_list, {}, [&](int64_t n, ScannedRecord& scanned) {
+    const TInfFile& inf = *scanned.inf;
+    if (inf.FIsDriver && inf.FDriverVersion.Contains(target)) {
+      AddInventoryLine(list, files[n], MD5FileHex(files[n]), inf);
     }
     if (progress) progress(n + 1, total);
-  }
+  });
   return list;
 }
 
 TStringList ListFolderDigests(std::u16string_view folder, const ProgressFn& progress) {
   TStringList list;
-  const std::vector<std::u16string> files = WalkFiles(folder, u"*", false);
-  const int64_t total = static_cast<int64_t>(files.size());
-  for (int64_t n = 0; n < total; ++n) {
-    list.Add(MD5FileHex(files[n]) + u"=" + files[n]);
-    if (progress) progress(n + 1, total);
-  }
+  AddDigestLines(WalkFiles(folder, u"*", false), false, list, progress);
   return list;
 }
 

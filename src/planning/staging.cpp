@@ -4,6 +4,7 @@
 #include "foundation/file_facts.h"
 #include "foundation/text.h"
 #include "inf/inf_file.h"
+#include "inf/record_stream.h"
 #include "planning/batch_lines.h"
 
 namespace torvane {
@@ -13,16 +14,15 @@ FullCopyScripts BuildFullCopyScripts(std::u16string_view src_dir, std::u16string
                                      TStringList& error_list, const ProgressFn& progress) {
   FullCopyScripts scripts;
   const std::vector<std::u16string> files = WalkFiles(src_dir, u"*.inf", true);
-  const int total = static_cast<int>(files.size());
-  for (int i = 0; i < total; ++i) {
-    TInfFile inf(files[i]);
-    inf.LoadValues(mfgs_list, error_list);
+  const int64_t total = static_cast<int64_t>(files.size());
+  ScanRecords(files, mfgs_list, error_list, {}, [&](int64_t i, ScannedRecord& scanned) {
+    const TInfFile& inf = *scanned.inf;
     if (inf.FDriverVersion.Contains(target)) {
-      scripts.copy.Add(FullCopyLine(inf.FFileName, dest_dir, inf.FDirectory, i));
-      scripts.archive.Add(FullZipLine(inf.FFileName, dest_dir, inf.FDirectory, i));
+      scripts.copy.Add(FullCopyLine(inf.FFileName, dest_dir, inf.FDirectory, static_cast<int>(i)));
+      scripts.archive.Add(FullZipLine(inf.FFileName, dest_dir, inf.FDirectory, static_cast<int>(i)));
     }
     if (progress) progress(i + 1, total);
-  }
+  });
   return scripts;
 }
 

@@ -6,6 +6,7 @@
 #include "index/full_index.h"
 #include "index/target_index.h"
 #include "inf/inf_file.h"
+#include "inf/record_stream.h"
 #include "planning/batch_lines.h"
 #include "planning/wim_selection.h"
 
@@ -49,20 +50,22 @@ TStringList BuildSelectionCatalogue(const TStringList& sorted_index_lines) {
 PlannerSummary PlanWimCopy(const PlannerInputs& in, const PlannerOutputs& out, TDriverVersion target,
                  std::u16string_view root, const TStringList& mfgs_list, TStringList& error_list,
                  const ProgressFn& progress) {
-  const int64_t total = in.drv_inventory.Count();
+  // Phase 1: every package gets its copy command; the packages not cut are scanned on all
+  // cores and dumped in inventory order.
+  std::vector<InventoryValue> values;
+  std::vector<std::u16string> scanned_paths;
   for (int i = 0; i < in.drv_inventory.Count(); ++i) {
     const std::u16string twin = in.inf_inventory.Values(in.drv_inventory.Names(i));
-    const bool cut = IsCut(twin, in.cut_list);
-    const InventoryValue value = SplitInventoryValue(in.drv_inventory.ValueFromIndex(i));
-    out.copy_script.Add(PlannerCopyLine(value.path, root, u"_ALL\\", value.store_part));
-    if (!cut) {
-      TInfFile inf(value.path);
-      inf.LoadValues(mfgs_list, error_list);
-      inf.DumpInfList(out.hwids_list);
-      AddTargetIndexLines(inf, target, out.hwids_list, out.index_temp);
-    }
-    if (progress) progress(i + 1, total);
+    values.push_back(SplitInventoryValue(in.drv_inventory.ValueFromIndex(i)));
+    out.copy_script.Add(PlannerCopyLine(values.back().path, root, u"_ALL\\", values.back().store_part));
+    if (!IsCut(twin, in.cut_list)) scanned_paths.push_back(values.back().path);
   }
+  const int64_t total = static_cast<int64_t>(scanned_paths.size());
+  ScanRecords(scanned_paths, mfgs_list, error_list, {}, [&](int64_t n, ScannedRecord& scanned) {
+    scanned.inf->DumpInfList(out.hwids_list);
+    AddTargetIndexLines(*scanned.inf, target, out.hwids_list, out.index_temp);
+    if (progress) progress(n + 1, total);
+  });
 
   out.index_temp.SaveToFile(u"6.IndexTemp.txt");
   out.index_temp.SetSorted(true);

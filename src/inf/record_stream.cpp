@@ -1,0 +1,40 @@
+// Reading and scanning many INF files on all cores, used in walk order.
+#include "inf/record_stream.h"
+
+#include "foundation/file_facts.h"
+#include "foundation/md5.h"
+#include "foundation/parallel.h"
+
+namespace torvane {
+
+namespace {
+
+struct Produced {
+  ScannedRecord record;
+  TStringList errors;
+};
+
+}  // namespace
+
+void ScanRecords(const std::vector<std::u16string>& files, const TStringList& mfgs_list,
+                 TStringList& error_list, const ScanOptions& options,
+                 const std::function<void(int64_t, ScannedRecord&)>& use) {
+  mfgs_list.PrepareLookups();  // the threads below only read it from here on
+  ProduceInOrder<Produced>(
+      static_cast<int64_t>(files.size()),
+      [&](int64_t i) {
+        Produced out;
+        const std::u16string& path = files[i];
+        if (options.skip_empty && FileSizeOf(path) <= 0) return out;
+        out.record.inf = std::make_unique<TInfFile>(path);
+        out.record.inf->LoadValues(mfgs_list, out.errors);
+        if (options.digest) out.record.digest = MD5FileHex(path);
+        return out;
+      },
+      [&](int64_t i, Produced& produced) {
+        error_list.AddStrings(produced.errors);
+        use(i, produced.record);
+      });
+}
+
+}  // namespace torvane
