@@ -171,18 +171,19 @@ std::u16string Digest(int k) {
   return std::u16string(hex.begin(), hex.end());
 }
 
-// digest=path*folder and the sequence number.
-std::u16string InventoryLine(int k, int sequence) {
-  std::u16string line = Digest(k) + u"=" + std::u16string(kStore[k].path) + u"*" +
-                        std::u16string(kStore[k].folder);
+// digest=path*folder and the sequence number; the path as walked from the folder text
+// tree + "Drivers\Files".
+std::u16string InventoryLine(int k, int sequence, std::u16string_view tree = u"") {
+  std::u16string line = Digest(k) + u"=" + std::u16string(tree) + std::u16string(kStore[k].path) +
+                        u"*" + std::u16string(kStore[k].folder);
   for (char c : std::to_string(sequence)) line += static_cast<char16_t>(c);
   return line;
 }
 
 // "2.InfList.txt" of the whole store: one line per file, numbered in walk order.
-std::u16string StoreInventory() {
+std::u16string StoreInventory(std::u16string_view tree = u"") {
   std::u16string lines;
-  for (int k = 0; k < kStoreSize; ++k) lines += InventoryLine(k, k) + u"\n";
+  for (int k = 0; k < kStoreSize; ++k) lines += InventoryLine(k, k, tree) + u"\n";
   return lines;
 }
 
@@ -251,8 +252,7 @@ class PlanningCliDrvList : public ::testing::TestWithParam<DrvListCase> {};
 TEST_P(PlanningCliDrvList, ListsTheInfFilesOfRecentPackagesThatServeTheTarget) {
   const DrvListCase& c = GetParam();
   StoreCopy store;  // just copied: every folder was created within the last day
-  const CliResult result =
-      store.Run({"drv-list", c.root, "--days", c.days, "--target", c.target});
+  const CliResult result = store.Run({"drv-list", c.root, "--days", c.days, "--target", c.target});
   ASSERT_EQ(result.status, 0) << result.err;
   std::u16string lines;
   for (size_t n = 0; n < c.files.size(); ++n) {
@@ -267,8 +267,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Of the three Realtek network packages only [10.38…] serves Windows 8 x64.
         DrvListCase{"RealtekWindows8x64", "Drivers\\Files\\Net\\Realtek", "1", "8-x64", {11}},
         // All three serve Windows 7 x64; folders in walk order, numbers without gaps.
-        DrvListCase{"RealtekWindows7x64", "Drivers\\Files\\Net\\Realtek", "1", "7-x64",
-                    {11, 12, 13}},
+        DrvListCase{
+            "RealtekWindows7x64", "Drivers\\Files\\Net\\Realtek", "1", "7-x64", {11, 12, 13}},
         // None of them serves Windows 7 x86.
         DrvListCase{"RealtekWindows7x86", "Drivers\\Files\\Net\\Realtek", "1", "7-x86", {}},
         // A cut-off of now: no folder was created after it.
@@ -289,7 +289,8 @@ INSTANTIATE_TEST_SUITE_P(
 // record, of all its model sections.
 
 // Store file 11: both sections, the 6.2 one first in the file.
-constexpr std::u16string_view kBlockRealtek1038 = uR"(Drivers\Files\Net\Realtek\[10.38.1015.2019]\rt640x64.inf
+constexpr std::u16string_view kBlockRealtek1038 =
+    uR"(Drivers\Files\Net\Realtek\[10.38.1015.2019]\rt640x64.inf
 Realtek
 Net
 rt640x64.cat
@@ -305,7 +306,8 @@ PCI\VEN_10EC&DEV_8125=Realtek PCIe 2.5GbE Family Controller
 )";
 
 // Store file 12.
-constexpr std::u16string_view kBlockRealtek734 = uR"(Drivers\Files\Net\Realtek\[7.34.1016.2010]\rt64win7.inf
+constexpr std::u16string_view kBlockRealtek734 =
+    uR"(Drivers\Files\Net\Realtek\[7.34.1016.2010]\rt64win7.inf
 Realtek
 Net
 rt64win7.cat
@@ -318,7 +320,8 @@ PCI\VEN_10EC&DEV_8136=Realtek PCIe FE Family Controller
 )";
 
 // Store file 6: a driver, but not for Windows 7 x64.
-constexpr std::u16string_view kBlockWacom = uR"(Drivers\Files\HIDClass\Wacom\[6.3.15.2]\wacvhid.inf
+constexpr std::u16string_view kBlockWacom =
+    uR"(Drivers\Files\HIDClass\Wacom\[6.3.15.2]\wacvhid.inf
 Wacom
 HIDClass
 wacvhid.cat
@@ -331,7 +334,8 @@ HID\VID_056A&PID_0302&COL01=Wacom Virtual HID Device
 )";
 
 // Store file 13: PCI\VEN_10EC&DEV_8161 twice, PCI\VEN_10EC&DEV_8168 in both sections.
-constexpr std::u16string_view kBlockRealtek812 = uR"(Drivers\Files\Net\Realtek\[8.12.321.2013]\rt64win7.inf
+constexpr std::u16string_view kBlockRealtek812 =
+    uR"(Drivers\Files\Net\Realtek\[8.12.321.2013]\rt64win7.inf
 Realtek
 Net
 rt64win7.cat
@@ -348,7 +352,8 @@ PCI\VEN_10EC&DEV_8168=Realtek PCIe GBE Family Controller
 )";
 
 // Store file 10: the newest driver for its two IDs, by the day count as a number.
-constexpr std::u16string_view kBlockKestrel = uR"(Drivers\Files\Net\Other\[11.2.628.2028]\kesnet64.inf
+constexpr std::u16string_view kBlockKestrel =
+    uR"(Drivers\Files\Net\Other\[11.2.628.2028]\kesnet64.inf
 Other
 Net
 kesnet64.cat
@@ -361,7 +366,8 @@ PCI\VEN_10EC&DEV_8125=Kestrel Onboard 2.5 Gigabit Ethernet
 )";
 
 // Store file 5: four IDs that no other package has.
-constexpr std::u16string_view kBlockSynaptics = uR"(Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\SynPD.inf
+constexpr std::u16string_view kBlockSynaptics =
+    uR"(Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\SynPD.inf
 Synaptics
 Mouse
 SynPD.cat
@@ -377,12 +383,17 @@ ACPI\SYN3015=Synaptics SMBus TouchPad
 
 struct PlanCase {
   const char* name;
-  std::vector<int> packages;     // store files whose inventory lines make up "3.DrvList.txt"
+  // "2.InfList.txt": the store inventory, the paths as walked from tree + "Drivers\Files".
+  std::u16string_view tree;
+  // "3.DrvList.txt": the inventory lines of these store files, with their numbers in
+  // "2.InfList.txt" or, when renumbered, numbered 0, 1, … as drv-list numbers them.
+  std::vector<int> packages;
+  bool renumbered;
   std::u16string_view cut_list;  // "0.CutList.txt"
   const char* root;
-  std::u16string_view all_copy;    // "4.AllCopy.bat"
-  std::u16string hwids_list;       // "5.HwidsList.txt"
-  std::u16string_view index_temp;  // the index lines in the order made (phase 1)
+  std::u16string_view all_copy;                 // "4.AllCopy.bat"
+  std::u16string hwids_list;                    // "5.HwidsList.txt"
+  std::u16string_view index_temp;               // the index lines in the order made
   std::vector<std::u16string_view> sorted_ids;  // the IDs of the sorted "6.IndexTemp.txt"
   std::u16string_view index_list;               // "7.IndexList.txt"
   std::u16string_view wim_file;                 // "8.WIMFile.txt"
@@ -401,7 +412,8 @@ const std::vector<int> kMainPackages = {11, 9, 12, 6, 13, 16, 10, 5};
 
 // HWID=DAYCOUNT@BASE@OFFSET, the offset counting from the record's first ID line; every model
 // section of a Windows 7 x64 record is indexed.
-constexpr std::u16string_view kMainIndexTemp = uR"(PCI\VEN_10EC&DEV_8168=7227@0@0
+constexpr std::u16string_view kMainIndexTemp =
+    uR"(PCI\VEN_10EC&DEV_8168=7227@0@0
 PCI\VEN_10EC&DEV_8136=7227@0@1
 PCI\VEN_10EC&DEV_8168=7227@0@2
 PCI\VEN_10EC&DEV_8136=7227@0@3
@@ -447,7 +459,8 @@ const std::vector<std::u16string_view> kMainSortedIds = {
 
 // Length + 1000 of each grouped line, shortest first; entries newest first by the day count as
 // a number (10406 before 7227), equal counts by descending offset.
-constexpr std::u16string_view kMainIndexList = uR"(1018=*PNP0F13=6076@57@3
+constexpr std::u16string_view kMainIndexList =
+    uR"(1018=*PNP0F13=6076@57@3
 1018=*SYN1E4E=6076@57@1
 1022=ACPI\SYN1E4E=6076@57@0
 1022=ACPI\SYN3015=6076@57@2
@@ -464,7 +477,8 @@ constexpr std::u16string_view kMainIndexList = uR"(1018=*PNP0F13=6076@57@3
 // which removes the three 8161 lines. Pass 4 an ACPI line: Synaptics (base 57), which removes
 // the last four lines at once; the empty catalogue ends the selection. Realtek [7.34…] is
 // never taken.
-constexpr std::u16string_view kMainWimFile = uR"(Drivers\Files\Net\Other\[11.2.628.2028]\kesnet64.inf
+constexpr std::u16string_view kMainWimFile =
+    uR"(Drivers\Files\Net\Other\[11.2.628.2028]\kesnet64.inf
 Drivers\Files\Net\Realtek\[10.38.1015.2019]\rt640x64.inf
 Drivers\Files\Net\Realtek\[8.12.321.2013]\rt64win7.inf
 Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\SynPD.inf
@@ -473,7 +487,8 @@ Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\SynPD.inf
 // Source folder, then root + "_ALL\" + store folder and inventory number. The cut package is
 // copied too; the Fresco Logic folder holds a space, so it is quoted and its final "\" doubled,
 // and its empty store folder leaves the number alone.
-constexpr std::u16string_view kMainAllCopy = uR"(robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[10.38.1015.2019]11 /e
+constexpr std::u16string_view kMainAllCopy =
+    uR"(robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[10.38.1015.2019]11 /e
 robocopy Drivers\Files\Net\Intel\[12.4.40.0]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Intel\[12.4.40.0]9 /e
 robocopy Drivers\Files\Net\Realtek\[7.34.1016.2010]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[7.34.1016.2010]12 /e
 robocopy Drivers\Files\HIDClass\Wacom\[6.3.15.2]\ E:\Stage\Drv7x64_ALL\Drivers\Files\HIDClass\Wacom\[6.3.15.2]6 /e
@@ -483,7 +498,8 @@ robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_ALL\Drivers\F
 robocopy Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\ E:\Stage\Drv7x64_ALL\Drivers\Files\HIDClass\Synaptics\[19.0.19.63]5 /e
 )";
 
-constexpr std::u16string_view kMainWimCopy = uR"(robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Other\[11.2.628.2028]10 /e
+constexpr std::u16string_view kMainWimCopy =
+    uR"(robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Other\[11.2.628.2028]10 /e
 robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Realtek\[10.38.1015.2019]11 /e
 robocopy Drivers\Files\Net\Realtek\[8.12.321.2013]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Realtek\[8.12.321.2013]13 /e
 robocopy Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\ E:\Stage\Drv7x64_WIM\Drivers\Files\HIDClass\Synaptics\[19.0.19.63]5 /e
@@ -491,7 +507,8 @@ robocopy Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\ E:\Stage\Drv7x64_WIM\Dri
 
 // The same plan under the root E:\Drv Stage&Co\100%\Drv7x64: every destination holds a space
 // and "&", so it is quoted, and its "%" is doubled.
-constexpr std::u16string_view kQuotedAllCopy = uR"(robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ "E:\Drv Stage&Co\100%%\Drv7x64_ALL\Drivers\Files\Net\Realtek\[10.38.1015.2019]11" /e
+constexpr std::u16string_view kQuotedAllCopy =
+    uR"(robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ "E:\Drv Stage&Co\100%%\Drv7x64_ALL\Drivers\Files\Net\Realtek\[10.38.1015.2019]11" /e
 robocopy Drivers\Files\Net\Intel\[12.4.40.0]\ "E:\Drv Stage&Co\100%%\Drv7x64_ALL\Drivers\Files\Net\Intel\[12.4.40.0]9" /e
 robocopy Drivers\Files\Net\Realtek\[7.34.1016.2010]\ "E:\Drv Stage&Co\100%%\Drv7x64_ALL\Drivers\Files\Net\Realtek\[7.34.1016.2010]12" /e
 robocopy Drivers\Files\HIDClass\Wacom\[6.3.15.2]\ "E:\Drv Stage&Co\100%%\Drv7x64_ALL\Drivers\Files\HIDClass\Wacom\[6.3.15.2]6" /e
@@ -501,14 +518,16 @@ robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ "E:\Drv Stage&Co\100%%\Drv7x64
 robocopy Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\ "E:\Drv Stage&Co\100%%\Drv7x64_ALL\Drivers\Files\HIDClass\Synaptics\[19.0.19.63]5" /e
 )";
 
-constexpr std::u16string_view kQuotedWimCopy = uR"(robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ "E:\Drv Stage&Co\100%%\Drv7x64_WIM\Drivers\Files\Net\Other\[11.2.628.2028]10" /e
+constexpr std::u16string_view kQuotedWimCopy =
+    uR"(robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ "E:\Drv Stage&Co\100%%\Drv7x64_WIM\Drivers\Files\Net\Other\[11.2.628.2028]10" /e
 robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ "E:\Drv Stage&Co\100%%\Drv7x64_WIM\Drivers\Files\Net\Realtek\[10.38.1015.2019]11" /e
 robocopy Drivers\Files\Net\Realtek\[8.12.321.2013]\ "E:\Drv Stage&Co\100%%\Drv7x64_WIM\Drivers\Files\Net\Realtek\[8.12.321.2013]13" /e
 robocopy Drivers\Files\HIDClass\Synaptics\[19.0.19.63]\ "E:\Drv Stage&Co\100%%\Drv7x64_WIM\Drivers\Files\HIDClass\Synaptics\[19.0.19.63]5" /e
 )";
 
 // Realtek [7.34…] (base 0), Realtek [10.38…] (base 10), Kestrel (base 23), no cut list.
-constexpr std::u16string_view kLastIndexTemp = uR"(PCI\VEN_10EC&DEV_8168=3941@0@0
+constexpr std::u16string_view kLastIndexTemp =
+    uR"(PCI\VEN_10EC&DEV_8168=3941@0@0
 PCI\VEN_10EC&DEV_8136=3941@0@1
 PCI\VEN_10EC&DEV_8168=7227@10@0
 PCI\VEN_10EC&DEV_8136=7227@10@1
@@ -525,24 +544,74 @@ const std::vector<std::u16string_view> kLastSortedIds = {
     uR"(PCI\VEN_10EC&DEV_8168)", uR"(PCI\VEN_10EC&DEV_8168)", uR"(PCI\VEN_10EC&DEV_8168)",
 };
 
-constexpr std::u16string_view kLastIndexList = uR"(1042=PCI\VEN_10EC&DEV_8125=10406@23@1,7227@10@4
+constexpr std::u16string_view kLastIndexList =
+    uR"(1042=PCI\VEN_10EC&DEV_8125=10406@23@1,7227@10@4
 1050=PCI\VEN_10EC&DEV_8136=7227@10@3,7227@10@1,3941@0@1
 1061=PCI\VEN_10EC&DEV_8168=10406@23@0,7227@10@2,7227@10@0,3941@0@0
 )";
 
 // Pass 1 takes the 8168 line (Kestrel) and removes the 8125 line with it; the one line left,
 // 8136, is taken too: Realtek [10.38…].
-constexpr std::u16string_view kLastWimFile = uR"(Drivers\Files\Net\Other\[11.2.628.2028]\kesnet64.inf
+constexpr std::u16string_view kLastWimFile =
+    uR"(Drivers\Files\Net\Other\[11.2.628.2028]\kesnet64.inf
 Drivers\Files\Net\Realtek\[10.38.1015.2019]\rt640x64.inf
 )";
 
-constexpr std::u16string_view kLastAllCopy = uR"(robocopy Drivers\Files\Net\Realtek\[7.34.1016.2010]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[7.34.1016.2010]12 /e
+constexpr std::u16string_view kLastAllCopy =
+    uR"(robocopy Drivers\Files\Net\Realtek\[7.34.1016.2010]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[7.34.1016.2010]12 /e
 robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[10.38.1015.2019]11 /e
 robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Other\[11.2.628.2028]10 /e
 )";
 
-constexpr std::u16string_view kLastWimCopy = uR"(robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Other\[11.2.628.2028]10 /e
+constexpr std::u16string_view kLastWimCopy =
+    uR"(robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Other\[11.2.628.2028]10 /e
 robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Realtek\[10.38.1015.2019]11 /e
+)";
+
+// The package tree inventoried elsewhere (E:\Brisvale\_DrvISO), and "3.DrvList.txt" numbered
+// on its own: Realtek [7.34…] 0 (base 0), Realtek [10.38…] 1 (base 10), Kestrel 2. The cut
+// list is matched against the package-tree line of the same digest: "[7.34.1016.2010]0"
+// stands only in the "3.DrvList.txt" line and cuts nothing; the second text cuts Kestrel.
+constexpr std::u16string_view kTreeCut =
+    u"[7.34.1016.2010]0\n_DrvISO\\Drivers\\Files\\Net\\Other\n";
+
+constexpr std::u16string_view kTreeIndexTemp =
+    uR"(PCI\VEN_10EC&DEV_8168=3941@0@0
+PCI\VEN_10EC&DEV_8136=3941@0@1
+PCI\VEN_10EC&DEV_8168=7227@10@0
+PCI\VEN_10EC&DEV_8136=7227@10@1
+PCI\VEN_10EC&DEV_8168=7227@10@2
+PCI\VEN_10EC&DEV_8136=7227@10@3
+PCI\VEN_10EC&DEV_8125=7227@10@4
+)";
+
+const std::vector<std::u16string_view> kTreeSortedIds = {
+    uR"(PCI\VEN_10EC&DEV_8125)", uR"(PCI\VEN_10EC&DEV_8136)", uR"(PCI\VEN_10EC&DEV_8136)",
+    uR"(PCI\VEN_10EC&DEV_8136)", uR"(PCI\VEN_10EC&DEV_8168)", uR"(PCI\VEN_10EC&DEV_8168)",
+    uR"(PCI\VEN_10EC&DEV_8168)",
+};
+
+// The 8136 and 8168 lines have the same length and sort by ID. Pass 1 takes the 8168 line:
+// Realtek [10.38…], whose token stands in every line.
+constexpr std::u16string_view kTreeIndexList =
+    uR"(1031=PCI\VEN_10EC&DEV_8125=7227@10@4
+1050=PCI\VEN_10EC&DEV_8136=7227@10@3,7227@10@1,3941@0@1
+1050=PCI\VEN_10EC&DEV_8168=7227@10@2,7227@10@0,3941@0@0
+)";
+
+constexpr std::u16string_view kTreeWimFile =
+    uR"(Drivers\Files\Net\Realtek\[10.38.1015.2019]\rt640x64.inf
+)";
+
+// The store parts carry the numbers of "3.DrvList.txt"; the cut package is copied too.
+constexpr std::u16string_view kTreeAllCopy =
+    uR"(robocopy Drivers\Files\Net\Realtek\[7.34.1016.2010]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[7.34.1016.2010]0 /e
+robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Realtek\[10.38.1015.2019]1 /e
+robocopy Drivers\Files\Net\Other\[11.2.628.2028]\ E:\Stage\Drv7x64_ALL\Drivers\Files\Net\Other\[11.2.628.2028]2 /e
+)";
+
+constexpr std::u16string_view kTreeWimCopy =
+    uR"(robocopy Drivers\Files\Net\Realtek\[10.38.1015.2019]\ E:\Stage\Drv7x64_WIM\Drivers\Files\Net\Realtek\[10.38.1015.2019]1 /e
 )";
 
 std::u16string Join(std::initializer_list<std::u16string_view> blocks) {
@@ -557,9 +626,12 @@ TEST_P(PlanningCliPlan, WritesTheCopyScriptsTheCatalogueAndTheSelection) {
   const PlanCase& c = GetParam();
   StoreCopy store;
   store.dir().WriteFile("0.CutList.txt", Gbk(c.cut_list));
-  store.dir().WriteFile("2.InfList.txt", Gbk(StoreInventory()));
+  store.dir().WriteFile("2.InfList.txt", Gbk(StoreInventory(c.tree)));
   std::u16string drv_list;
-  for (int k : c.packages) drv_list += InventoryLine(k, k) + u"\n";
+  for (size_t n = 0; n < c.packages.size(); ++n) {
+    const int k = c.packages[n];
+    drv_list += InventoryLine(k, c.renumbered ? static_cast<int>(n) : k) + u"\n";
+  }
   store.dir().WriteFile("3.DrvList.txt", Gbk(drv_list));
 
   const CliResult result = store.Run({"plan", "--target", "7-x64", "--root", c.root});
@@ -571,7 +643,7 @@ TEST_P(PlanningCliPlan, WritesTheCopyScriptsTheCatalogueAndTheSelection) {
   ExpectFileLines(store, "8.WIMFile.txt", c.wim_file);
   ExpectFileLines(store, "9.WimCopy.bat", c.wim_copy);
 
-  // "6.IndexTemp.txt" is saved last, sorted: the index lines of phase 1, sorted by hardware ID.
+  // "6.IndexTemp.txt" is saved last, sorted: the index lines above, in hardware-ID order.
   // The order of the lines of one ID is not checked here.
   ASSERT_TRUE(store.Exists("6.IndexTemp.txt"));
   const std::vector<std::u16string> sorted = FileLines(store.Bytes("6.IndexTemp.txt"));
@@ -589,25 +661,59 @@ TEST_P(PlanningCliPlan, WritesTheCopyScriptsTheCatalogueAndTheSelection) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlanningCliPlan,
     ::testing::Values(
-        PlanCase{"CutOverlapAndNonDrivers", kMainPackages, kMainCut, "E:\\Stage\\Drv7x64",
-                 kMainAllCopy,
+        PlanCase{"CutOverlapAndNonDrivers", u"", kMainPackages, false, kMainCut,
+                 "E:\\Stage\\Drv7x64", kMainAllCopy,
                  Join({kBlockRealtek1038, kBlockRealtek734, kBlockWacom, kBlockRealtek812,
                        kBlockKestrel, kBlockSynaptics}),
                  kMainIndexTemp, kMainSortedIds, kMainIndexList, kMainWimFile, kMainWimCopy},
-        PlanCase{"RootWithSpaceAmpersandAndPercent", kMainPackages, kMainCut,
+        PlanCase{"RootWithSpaceAmpersandAndPercent", u"", kMainPackages, false, kMainCut,
                  "E:\\Drv Stage&Co\\100%\\Drv7x64", kQuotedAllCopy,
                  Join({kBlockRealtek1038, kBlockRealtek734, kBlockWacom, kBlockRealtek812,
                        kBlockKestrel, kBlockSynaptics}),
                  kMainIndexTemp, kMainSortedIds, kMainIndexList, kMainWimFile, kQuotedWimCopy},
-        PlanCase{"LastLineIsTaken", {12, 11, 10}, u"", "E:\\Stage\\Drv7x64", kLastAllCopy,
-                 Join({kBlockRealtek734, kBlockRealtek1038, kBlockKestrel}), kLastIndexTemp,
-                 kLastSortedIds, kLastIndexList, kLastWimFile, kLastWimCopy},
+        PlanCase{"LastLineIsTaken",
+                 u"",
+                 {12, 11, 10},
+                 false,
+                 u"",
+                 "E:\\Stage\\Drv7x64",
+                 kLastAllCopy,
+                 Join({kBlockRealtek734, kBlockRealtek1038, kBlockKestrel}),
+                 kLastIndexTemp,
+                 kLastSortedIds,
+                 kLastIndexList,
+                 kLastWimFile,
+                 kLastWimCopy},
+        PlanCase{"CutByThePackageTreeLine",
+                 u"E:\\Brisvale\\_DrvISO\\",
+                 {12, 11, 10},
+                 true,
+                 kTreeCut,
+                 "E:\\Stage\\Drv7x64",
+                 kTreeAllCopy,
+                 Join({kBlockRealtek734, kBlockRealtek1038}),
+                 kTreeIndexTemp,
+                 kTreeSortedIds,
+                 kTreeIndexList,
+                 kTreeWimFile,
+                 kTreeWimCopy},
         // Only a package that does not serve Windows 7 x64: an empty catalogue, no selection,
         // and every file written.
-        PlanCase{"EmptyCatalogue", {6}, u"", "E:\\Stage\\Drv7x64",
-                 uR"(robocopy Drivers\Files\HIDClass\Wacom\[6.3.15.2]\ E:\Stage\Drv7x64_ALL\Drivers\Files\HIDClass\Wacom\[6.3.15.2]6 /e
+        PlanCase{
+            "EmptyCatalogue",
+            u"",
+            {6},
+            false,
+            u"",
+            "E:\\Stage\\Drv7x64",
+            uR"(robocopy Drivers\Files\HIDClass\Wacom\[6.3.15.2]\ E:\Stage\Drv7x64_ALL\Drivers\Files\HIDClass\Wacom\[6.3.15.2]6 /e
 )",
-                 std::u16string(kBlockWacom), u"", {}, u"", u"", u""}),
+            std::u16string(kBlockWacom),
+            u"",
+            {},
+            u"",
+            u"",
+            u""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------------------------
@@ -624,7 +730,8 @@ void PrintTo(const FullCopyCase& c, std::ostream* os) { *os << c.name; }
 
 // Numbers are positions among all 18 INF files: 6 (Wacom, 8 x64 only), 7 (Creative, 7 x86
 // only) and 16 (Fresco Logic, failed) are missing.
-constexpr std::u16string_view kCopy7x64 = uR"(robocopy Drivers\Files\Display\AMD\[15.201.1151.1008]\ OUT\x\Drivers\Files\Display\AMD\[15.201.1151.1008]0 /e
+constexpr std::u16string_view kCopy7x64 =
+    uR"(robocopy Drivers\Files\Display\AMD\[15.201.1151.1008]\ OUT\x\Drivers\Files\Display\AMD\[15.201.1151.1008]0 /e
 robocopy Drivers\Files\Display\Intel\[10.18.10.4242]\ OUT\x\Drivers\Files\Display\Intel\[10.18.10.4242]1 /e
 robocopy Drivers\Files\Display\NVIDIA\[23.21.13.8813]\ OUT\x\Drivers\Files\Display\NVIDIA\[23.21.13.8813]2 /e
 robocopy Drivers\Files\Display\NVIDIA\[23.21.13.8813]\ OUT\x\Drivers\Files\Display\NVIDIA\[23.21.13.8813]3 /e
@@ -642,7 +749,8 @@ robocopy Drivers\Files\USB\Renesas\[3.0.23.0]\ OUT\x\Drivers\Files\USB\Renesas\[
 )";
 
 // Each line ends in one space.
-constexpr std::u16string_view kZip7x64 = uR"(7z a OUT\x\Drivers\Files\Display\AMD\[15.201.1151.1008]0.7z Drivers\Files\Display\AMD\[15.201.1151.1008]\*.* -r -mx9 
+constexpr std::u16string_view kZip7x64 =
+    uR"(7z a OUT\x\Drivers\Files\Display\AMD\[15.201.1151.1008]0.7z Drivers\Files\Display\AMD\[15.201.1151.1008]\*.* -r -mx9 
 7z a OUT\x\Drivers\Files\Display\Intel\[10.18.10.4242]1.7z Drivers\Files\Display\Intel\[10.18.10.4242]\*.* -r -mx9 
 7z a OUT\x\Drivers\Files\Display\NVIDIA\[23.21.13.8813]2.7z Drivers\Files\Display\NVIDIA\[23.21.13.8813]\*.* -r -mx9 
 7z a OUT\x\Drivers\Files\Display\NVIDIA\[23.21.13.8813]3.7z Drivers\Files\Display\NVIDIA\[23.21.13.8813]\*.* -r -mx9 
@@ -660,13 +768,15 @@ constexpr std::u16string_view kZip7x64 = uR"(7z a OUT\x\Drivers\Files\Display\AM
 )";
 
 // The four drivers with an x86 model section dated after June 2005.
-constexpr std::u16string_view kCopy7x86 = uR"(robocopy Drivers\Files\HIDClass\Logitech\[1.10.78.0]\ OUT\x\Drivers\Files\HIDClass\Logitech\[1.10.78.0]4 /e
+constexpr std::u16string_view kCopy7x86 =
+    uR"(robocopy Drivers\Files\HIDClass\Logitech\[1.10.78.0]\ OUT\x\Drivers\Files\HIDClass\Logitech\[1.10.78.0]4 /e
 robocopy Drivers\Files\MEDIA\Creative\[5.12.1.1245]\ OUT\x\Drivers\Files\MEDIA\Creative\[5.12.1.1245]7 /e
 robocopy Drivers\Files\MEDIA\Realtek\[6.0.1.7541]\ OUT\x\Drivers\Files\MEDIA\Realtek\[6.0.1.7541]8 /e
 robocopy Drivers\Files\Printer\HP\[5.2.1.12004]\ OUT\x\Drivers\Files\Printer\HP\[5.2.1.12004]14 /e
 )";
 
-constexpr std::u16string_view kZip7x86 = uR"(7z a OUT\x\Drivers\Files\HIDClass\Logitech\[1.10.78.0]4.7z Drivers\Files\HIDClass\Logitech\[1.10.78.0]\*.* -r -mx9 
+constexpr std::u16string_view kZip7x86 =
+    uR"(7z a OUT\x\Drivers\Files\HIDClass\Logitech\[1.10.78.0]4.7z Drivers\Files\HIDClass\Logitech\[1.10.78.0]\*.* -r -mx9 
 7z a OUT\x\Drivers\Files\MEDIA\Creative\[5.12.1.1245]7.7z Drivers\Files\MEDIA\Creative\[5.12.1.1245]\*.* -r -mx9 
 7z a OUT\x\Drivers\Files\MEDIA\Realtek\[6.0.1.7541]8.7z Drivers\Files\MEDIA\Realtek\[6.0.1.7541]\*.* -r -mx9 
 7z a OUT\x\Drivers\Files\Printer\HP\[5.2.1.12004]14.7z Drivers\Files\Printer\HP\[5.2.1.12004]\*.* -r -mx9 
@@ -720,11 +830,10 @@ constexpr const char* kNoVersion = "版本设置: 没有设置 Windows 的版本
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlanningCliFullCopyCheck,
     ::testing::Values(
-        FullCopyCheck{"MissingSource", {"Drivers\\Missing", "OUT\\x", "--target", "7-x64"},
-                      kNoFolder},
+        FullCopyCheck{
+            "MissingSource", {"Drivers\\Missing", "OUT\\x", "--target", "7-x64"}, kNoFolder},
         // A caption that is a number, as the reduced copy leaves it.
-        FullCopyCheck{"NumberCaption", {"Drivers\\Files", "OUT\\x", "--caption", "12"},
-                      kNoVersion},
+        FullCopyCheck{"NumberCaption", {"Drivers\\Files", "OUT\\x", "--caption", "12"}, kNoVersion},
         // The test for "Win" is case-sensitive.
         FullCopyCheck{"LowerCaseCaption",
                       {"Drivers\\Files", "OUT\\x", "--caption", "windows 7 x64"},
