@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "foundation/error.h"
+#include "foundation/parallel.h"
 #include "foundation/random.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   torvane::cli::Context context;
   app.add_flag("--open", context.open, "Also open written files and folders with xdg-open");
+  int jobs = 0;
+  app.add_option("--jobs", jobs, "Threads for scanning and digests (default: all cores)")
+      ->check(CLI::NonNegativeNumber);
+  app.parse_complete_callback([&jobs] { torvane::SetParallelJobs(jobs); });
   torvane::cli::AddInspectCommand(app, context);
   torvane::cli::AddIndexCommands(app, context);
   torvane::cli::AddPlanningCommands(app, context);

@@ -2,6 +2,7 @@
 #include "commands/index_commands.h"
 
 #include "foundation/file_facts.h"
+#include "foundation/parallel.h"
 #include "foundation/process.h"
 #include "foundation/text.h"
 #include "index/scrambled_copy.h"
@@ -56,10 +57,13 @@ CommandResult PublishIndex(std::u16string_view folder, const TStringList& mfgs_l
   list.Add(std::u16string(kHwidsTempLine));
   Save(list, u"HwidsTemp.txt", result);
 
-  for (std::u16string_view name :
-       {u"HwidsList.txt", u"IndexList.txt", u"IndexTemp.txt", u"UsrIDList.txt", u"HwidsTemp.txt"}) {
-    Scramble(name, result);
-  }
+  // The five copies are compressed at once; the level-9 compression of "HwidsList.txt" is the
+  // longest single piece of work of a large index.
+  constexpr std::u16string_view kCopied[] = {u"HwidsList.txt", u"IndexList.txt", u"IndexTemp.txt",
+                                             u"UsrIDList.txt", u"HwidsTemp.txt"};
+  ProduceInOrder<int>(
+      std::size(kCopied), [&](int64_t k) { WriteScrambledCopy(kCopied[k]); return 0; },
+      [&](int64_t k, int&) { result.written.push_back({ScrambledCopyName(kCopied[k]), -1}); });
   ui.ShellOpen(ProgramFolder(), u"");
   return result;
 }

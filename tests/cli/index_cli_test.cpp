@@ -17,12 +17,14 @@ const char* const kTextFiles[] = {"HwidsList.txt", "IndexTemp.txt", "ErrorList.t
 const char* const kCopies[] = {"HwidsList.dis", "IndexList.dis", "IndexTemp.dis", "UsrIDList.dis",
                                "HwidsTemp.dis"};
 
-TEST(CliFullIndex, TheRealCorpusGivesTheSameFilesTwice) {
+// One job and four give the same bytes: the scans run in parallel, their results are used in
+// walk order.
+TEST(CliFullIndex, TheRealCorpusGivesTheSameFilesWithOneJobOrFour) {
   const std::string corpus = std::string(TORVANE_SHARED_DIR) + "/corpus";
   if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no corpus beside the project";
   testing::TempDir first, second;
   for (const testing::TempDir* dir : {&first, &second}) {
-    const auto r = RunCli({"full-index", corpus}, dir->path());
+    const auto r = RunCli({"--jobs", dir == &first ? "1" : "4", "full-index", corpus}, dir->path());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("wrote HwidsList.txt ("), std::string::npos) << r.out;
   }
@@ -56,6 +58,29 @@ TEST(CliFullIndex, UnscrambleAndLookUpWhatWasWritten) {
   EXPECT_NE(found.out.find("Drivers\\Files\\nic.inf  Other  Net  2.0  2012/7/26"), std::string::npos)
       << found.out;
   EXPECT_NE(found.out.find("PCI\\VEN_9: no driver"), std::string::npos);
+}
+
+TEST(CliJobs, InventoriesTestDumpsAndScriptsAgreeForAnyNumberOfJobs) {
+  testing::TempDir one, four;
+  for (const testing::TempDir* dir : {&one, &four}) {
+    std::filesystem::copy(std::string(TORVANE_SOURCE_DIR) + "/samples/store/Drivers", dir->Join("Drivers"),
+                          std::filesystem::copy_options::recursive);
+    const std::string jobs = dir == &one ? "1" : "4";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"inf-list", "Drivers\\Files"},
+          {"multi-test", "Drivers\\Files", "--target", "7-x64"},
+          {"full-copy", "Drivers\\Files", "OUT"},
+          {"files-md5", "Drivers\\Files\\Net\\Realtek\\[7.34.1016.2010]"}}) {
+      std::vector<std::string> args = {"--jobs", jobs};
+      args.insert(args.end(), command.begin(), command.end());
+      ASSERT_EQ(RunCli(args, dir->path()).status, 0) << command[0];
+    }
+  }
+  for (const char* name : {"2.InfList.txt", "InfList.txt", "1.CopyFiles.bat", "2.ZipFiles.bat", "3.FilesList.txt"}) {
+    const std::string bytes = ReadFileBytes(one.Join(name));
+    EXPECT_FALSE(bytes.empty()) << name;
+    EXPECT_EQ(bytes, ReadFileBytes(four.Join(name))) << name;
+  }
 }
 
 TEST(CliTargets, OrdinalsAndShortNamesAreAccepted) {

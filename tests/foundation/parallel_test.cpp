@@ -1,0 +1,60 @@
+// Tests of parallel work taken in order.
+#include "foundation/parallel.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+namespace torvane {
+namespace {
+
+class Jobs {
+ public:
+  explicit Jobs(int n) { SetParallelJobs(n); }
+  ~Jobs() { SetParallelJobs(0); }
+};
+
+TEST(ProduceInOrder, ResultsArriveInOrderWhateverFinishesFirst) {
+  for (int jobs : {1, 2, 7}) {
+    Jobs set(jobs);
+    std::vector<int64_t> seen;
+    ProduceInOrder<int64_t>(
+        1000,
+        [](int64_t i) {
+          // Early items take longest, so later ones finish first.
+          volatile int64_t spin = 0;
+          for (int64_t k = 0; k < (1000 - i) * 50; ++k) spin = spin + k;
+          return i * i;
+        },
+        [&](int64_t i, int64_t& v) {
+          EXPECT_EQ(v, i * i);
+          seen.push_back(i);
+        });
+    ASSERT_EQ(seen.size(), 1000u) << jobs;
+    for (int64_t i = 0; i < 1000; ++i) ASSERT_EQ(seen[i], i);
+  }
+}
+
+TEST(ProduceInOrder, AFailureSurfacesAtItsOwnTurn) {
+  Jobs set(4);
+  std::vector<int64_t> consumed;
+  try {
+    ProduceInOrder<int>(
+        200, [](int64_t i) { if (i == 57) throw std::runtime_error("item 57"); return 0; },
+        [&](int64_t i, int&) { consumed.push_back(i); });
+    FAIL() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "item 57");
+  }
+  EXPECT_EQ(consumed.size(), 57u);
+  std::atomic<int> produced{0};
+  EXPECT_THROW(ProduceInOrder<int>(
+                   100000, [&](int64_t) { return ++produced; },
+                   [](int64_t i, int&) { if (i == 3) throw std::logic_error("stop"); }),
+               std::logic_error);
+  EXPECT_LT(produced.load(), 100000);  // a failed use stops the producers
+}
+
+}  // namespace
+}  // namespace torvane
