@@ -8,7 +8,7 @@ packages=(
   libicu-dev zlib1g-dev libssl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev libgl1-mesa-dev fonts-wqy-microhei
-  wimtools
+  wimtools time
 )
 
 missing=()
