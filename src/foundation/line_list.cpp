@@ -249,6 +249,12 @@ void TStringList::SetText(std::u16string_view text) {
   Clear();
   size_t p = 0;
   const size_t n = text.size();
+  if (!sorted_) {
+    // One allocation for the items of a whole file, not one per doubling.
+    size_t breaks = 1;
+    for (char16_t c : text) breaks += c == u'\n' || c == u'\r';
+    items_.reserve(breaks);
+  }
   while (p < n && text[p] != u'\0') {
     const size_t start = p;
     while (p < n && text[p] != u'\r' && text[p] != u'\n' && text[p] != u'\0') ++p;

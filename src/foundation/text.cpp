@@ -15,10 +15,12 @@ bool IsTrimmed(char16_t c) { return c <= 32; }
 
 std::u16string Trim(std::u16string_view s) { return TrimRight(TrimLeft(s)); }
 
-std::u16string TrimLeft(std::u16string_view s) {
+std::u16string TrimLeft(std::u16string_view s) { return std::u16string(TrimLeftView(s)); }
+
+std::u16string_view TrimLeftView(std::u16string_view s) {
   size_t b = 0;
   while (b < s.size() && IsTrimmed(s[b])) ++b;
-  return std::u16string(s.substr(b));
+  return s.substr(b);
 }
 
 std::u16string TrimRight(std::u16string_view s) {

@@ -12,6 +12,9 @@ std::u16string Trim(std::u16string_view s);
 std::u16string TrimLeft(std::u16string_view s);
 std::u16string TrimRight(std::u16string_view s);
 
+/// The same as TrimLeft, as a view into s.
+std::u16string_view TrimLeftView(std::u16string_view s);
+
 /// Upper-cases a to z only; every other character stays as it is.
 std::u16string UpperCase(std::u16string_view s);
 /// Lower-cases A to Z only.

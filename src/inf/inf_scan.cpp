@@ -26,7 +26,8 @@ class SectionScan {
  private:
   // The current line, left-trimmed; reading past the last line raises the list's index error,
   // which fails the scan of the file.
-  void Load() { line_ = TrimLeft(lines_.Strings(i_)); }
+  // A view into the file's lines, which stay as they are while the scan runs.
+  void Load() { line_ = TrimLeftView(lines_.Strings(i_)); }
   void Advance() {
     ++i_;
     Load();
@@ -44,7 +45,7 @@ class SectionScan {
   int i_ = 0;
   int models_done_ = 0;
   std::u16string section_name_;
-  std::u16string line_;
+  std::u16string_view line_;
 };
 
 void SectionScan::Run() {
@@ -55,7 +56,8 @@ void SectionScan::Run() {
     } else {
       const size_t close = line_.find(u']');
       // Not trimmed: "[ Version]" names no known section.
-      section_name_ = close == std::u16string::npos ? std::u16string() : line_.substr(1, close - 1);
+      section_name_ = close == std::u16string_view::npos ? std::u16string()
+                                                         : std::u16string(line_.substr(1, close - 1));
       Advance();
       if (SameText(section_name_, u"Version")) {
         VersionLoop();
@@ -127,7 +129,7 @@ void SectionScan::StringsLoop() {
     if (collecting && !IsBlankOrComment()) AddStringsEntry(line_, strings_list);
     ++i_;
     if (i_ > lines_.Count() - 1) return;
-    line_ = TrimLeft(lines_.Strings(i_));
+    line_ = TrimLeftView(lines_.Strings(i_));
   }
 }
 
@@ -144,7 +146,7 @@ bool SectionScan::EarlyStop() const {
 // definitions of a key comes first.
 void SectionScan::FallbackStrings() {
   for (int k = lines_.Count() - 1; k >= 0; --k) {
-    const std::u16string line = TrimLeft(lines_.Strings(k));
+    const std::u16string_view line = TrimLeftView(lines_.Strings(k));
     if (line.empty() || line[0] == u';') continue;
     if (line[0] == u'[') {
       const std::u16string upper = UpperCase(line);
@@ -153,7 +155,7 @@ void SectionScan::FallbackStrings() {
         return;
       }
       strings_list.Clear();
-    } else if (line.find(u'=') != std::u16string::npos) {
+    } else if (line.find(u'=') != std::u16string_view::npos) {
       strings_list.Add(Trim(lines_.Names(k)) + u"=" + CleanInfValue(lines_.ValueFromIndex(k)));
     }
   }
