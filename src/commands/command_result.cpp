@@ -5,6 +5,19 @@
 
 namespace torvane {
 
+void SaveList(const TStringList& list, std::u16string_view name, CommandResult& result) {
+  list.SaveToFile(name);
+  result.written.push_back({std::u16string(name), list.Count()});
+}
+
+ProgressFn ProgressOf(UiPort& ui) {
+  return [&ui](int64_t done, int64_t total) { ui.Progress(done, total); };
+}
+
+void NewErrors::Into(CommandResult& result) const {
+  for (int k = before_; k < errors_.Count(); ++k) result.failed_infs.push_back(errors_.Strings(k));
+}
+
 std::vector<std::u16string> DescribeResult(const CommandResult& result) {
   std::vector<std::u16string> lines;
   for (const WrittenFile& file : result.written) {

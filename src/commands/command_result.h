@@ -2,7 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "commands/ui_port.h"
+#include "foundation/line_list.h"
+#include "foundation/progress.h"
 
 namespace torvane {
 
@@ -15,6 +20,24 @@ struct CommandResult {
   std::vector<WrittenFile> written;
   std::vector<std::u16string> failed_infs;
   std::vector<std::u16string> notes;  // anything else the user should read
+};
+
+/// Saves the list under the name in the working directory and notes it in the result.
+void SaveList(const TStringList& list, std::u16string_view name, CommandResult& result);
+
+/// Progress of long work, handed to the user through the Ui port.
+ProgressFn ProgressOf(UiPort& ui);
+
+/// The failed scans a command adds to an error list that lives longer than the command.
+class NewErrors {
+ public:
+  explicit NewErrors(const TStringList& errors) : errors_(errors), before_(errors.Count()) {}
+  /// Notes the paths added since construction in the result.
+  void Into(CommandResult& result) const;
+
+ private:
+  const TStringList& errors_;
+  int before_;
 };
 
 /// The result in lines for the user: "wrote NAME (N lines)", the failed INF files, the notes.

@@ -19,18 +19,9 @@ constexpr std::u16string_view kUsrIdLine = u"硬件指纹=驱动文件（强行�
 constexpr std::u16string_view kHwidsTempLine =
     u"驱动文件=需要预装的驱动文件（驱动安装前预先注入另一个驱动进系统）";
 
-void Save(const TStringList& list, std::u16string_view name, CommandResult& result) {
-  list.SaveToFile(name);
-  result.written.push_back({std::u16string(name), list.Count()});
-}
-
 void Scramble(std::u16string_view name, CommandResult& result) {
   WriteScrambledCopy(name);
   result.written.push_back({ScrambledCopyName(name), -1});
-}
-
-ProgressFn ProgressOf(UiPort& ui) {
-  return [&ui](int64_t done, int64_t total) { ui.Progress(done, total); };
 }
 
 }  // namespace
@@ -49,13 +40,13 @@ CommandResult PublishIndex(std::u16string_view folder, const TStringList& mfgs_l
   TStringList list;
   list.LoadFromFile(u"HwidsList.txt");
   list.SetText(ReplaceAll(list.Text(), folder, u"Drivers\\Files"));
-  Save(list, u"HwidsList.txt", result);
+  SaveList(list, u"HwidsList.txt", result);
   list.Clear();
   list.Add(std::u16string(kUsrIdLine));
-  Save(list, u"UsrIDList.txt", result);
+  SaveList(list, u"UsrIDList.txt", result);
   list.Clear();
   list.Add(std::u16string(kHwidsTempLine));
-  Save(list, u"HwidsTemp.txt", result);
+  SaveList(list, u"HwidsTemp.txt", result);
 
   // The five copies are compressed at once; the level-9 compression of "HwidsList.txt" is the
   // longest single piece of work of a large index.
@@ -82,15 +73,13 @@ CommandResult SingleFileTestCommand(SharedState& state, UiPort& ui, std::u16stri
   CommandResult result;
   TStringList dump_list, index_list;
   TInfFile inf(inf_path);
-  const int errors_before = state.ErrorList.Count();
+  const NewErrors errors(state.ErrorList);
   inf.LoadValues(state.MfgsList, state.ErrorList);
-  for (int k = errors_before; k < state.ErrorList.Count(); ++k) {
-    result.failed_infs.push_back(state.ErrorList.Strings(k));
-  }
+  errors.Into(result);
   inf.DumpInfList(dump_list);
   AddTargetIndexLines(inf, dvWin8x86, dump_list, index_list);
-  Save(dump_list, u"InfList.txt", result);
-  Save(index_list, u"TmpList.txt", result);
+  SaveList(dump_list, u"InfList.txt", result);
+  SaveList(index_list, u"TmpList.txt", result);
   ui.ShellOpen(u"InfList.txt", u"");
   ui.ShellOpen(u"TmpList.txt", u"");
   return result;
@@ -100,7 +89,7 @@ CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& sta
   CommandResult result;
   TStringList dump_list;
   const std::vector<std::u16string> files = WalkFiles(src_dir, u"*.inf", true);
-  const int errors_before = state.ErrorList.Count();
+  const NewErrors errors(state.ErrorList);
   const int64_t total = static_cast<int64_t>(files.size());
   ScanRecords(files, state.MfgsList, state.ErrorList, {}, [&](int64_t i, ScannedRecord& scanned) {
     const TInfFile& inf = *scanned.inf;
@@ -112,10 +101,8 @@ CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& sta
     }
     ui.Progress(i + 1, total);
   });
-  for (int k = errors_before; k < state.ErrorList.Count(); ++k) {
-    result.failed_infs.push_back(state.ErrorList.Strings(k));
-  }
-  Save(dump_list, u"InfList.txt", result);
+  errors.Into(result);
+  SaveList(dump_list, u"InfList.txt", result);
   ui.ShellOpen(u"InfList.txt", u"");
   return result;
 }

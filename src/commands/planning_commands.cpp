@@ -14,30 +14,6 @@ namespace torvane {
 
 namespace {
 
-void Save(const TStringList& list, std::u16string_view name, CommandResult& result) {
-  list.SaveToFile(name);
-  result.written.push_back({std::u16string(name), list.Count()});
-}
-
-ProgressFn ProgressOf(UiPort& ui) {
-  return [&ui](int64_t done, int64_t total) { ui.Progress(done, total); };
-}
-
-// The scans of a command add to the shared error list; the result names this command's own.
-class NewErrors {
- public:
-  explicit NewErrors(const SharedState& state) : state_(state), before_(state.ErrorList.Count()) {}
-  void Into(CommandResult& result) const {
-    for (int k = before_; k < state_.ErrorList.Count(); ++k) {
-      result.failed_infs.push_back(state_.ErrorList.Strings(k));
-    }
-  }
-
- private:
-  const SharedState& state_;
-  int before_;
-};
-
 TStringList Load(std::u16string_view name) {
   TStringList list;
   list.LoadFromFile(name);
@@ -48,10 +24,10 @@ TStringList Load(std::u16string_view name) {
 
 CommandResult InfListCommand(SharedState& state, UiPort& ui, std::u16string_view folder) {
   CommandResult result;
-  const NewErrors errors(state);
+  const NewErrors errors(state.ErrorList);
   const TStringList list =
       ListPackagesWithDigest(folder, u"*.inf", state.MfgsList, state.ErrorList, ProgressOf(ui));
-  Save(list, u"2.InfList.txt", result);
+  SaveList(list, u"2.InfList.txt", result);
   errors.Into(result);
   return result;
 }
@@ -59,24 +35,24 @@ CommandResult InfListCommand(SharedState& state, UiPort& ui, std::u16string_view
 CommandResult DrvListCommand(SharedState& state, UiPort& ui, std::u16string_view root, int days,
                              TDriverVersion target) {
   CommandResult result;
-  const NewErrors errors(state);
+  const NewErrors errors(state.ErrorList);
   const TStringList list = ListRecentTargetPackages(root, days, target, state.MfgsList,
                                                     state.ErrorList, ProgressOf(ui));
-  Save(list, u"3.DrvList.txt", result);
+  SaveList(list, u"3.DrvList.txt", result);
   errors.Into(result);
   return result;
 }
 
 CommandResult FilesMD5Command(std::u16string_view dest_dir, UiPort& ui) {
   CommandResult result;
-  Save(ListFolderDigests(dest_dir, ProgressOf(ui)), u"3.FilesList.txt", result);
+  SaveList(ListFolderDigests(dest_dir, ProgressOf(ui)), u"3.FilesList.txt", result);
   return result;
 }
 
 CommandResult PlanCommand(SharedState& state, UiPort& ui, TDriverVersion target,
                           std::u16string_view root) {
   CommandResult result;
-  const NewErrors errors(state);
+  const NewErrors errors(state.ErrorList);
   const TStringList cut_list = Load(u"0.CutList.txt");
   const TStringList inf_inventory = Load(u"2.InfList.txt");
   const TStringList drv_inventory = Load(u"3.DrvList.txt");
@@ -88,9 +64,9 @@ CommandResult PlanCommand(SharedState& state, UiPort& ui, TDriverVersion target,
   result.written.push_back({u"7.IndexList.txt", summary.catalogue_lines});
   result.written.push_back({u"8.WIMFile.txt", summary.wim_lines});
   result.written.push_back({u"9.WimCopy.bat", summary.wim_script_lines});
-  Save(copy_script, u"4.AllCopy.bat", result);
-  Save(hwids_list, u"5.HwidsList.txt", result);
-  Save(index_temp, u"6.IndexTemp.txt", result);
+  SaveList(copy_script, u"4.AllCopy.bat", result);
+  SaveList(hwids_list, u"5.HwidsList.txt", result);
+  SaveList(index_temp, u"6.IndexTemp.txt", result);
   errors.Into(result);
   return result;
 }
@@ -123,18 +99,18 @@ CommandResult FullCopyCommand(std::u16string_view src_dir, std::u16string_view d
     ui.MessageBox(u"没有设置 Windows 的版本，请设置操作系统版本！", u"版本设置");
     return result;
   }
-  const NewErrors errors(state);
+  const NewErrors errors(state.ErrorList);
   const FullCopyScripts scripts = BuildFullCopyScripts(src_dir, dest_dir, state.TargetVersion,
                                                        state.MfgsList, state.ErrorList, ProgressOf(ui));
-  Save(scripts.copy, u"1.CopyFiles.bat", result);
-  Save(scripts.archive, u"2.ZipFiles.bat", result);
+  SaveList(scripts.copy, u"1.CopyFiles.bat", result);
+  SaveList(scripts.archive, u"2.ZipFiles.bat", result);
   errors.Into(result);
   return result;
 }
 
 CommandResult CompressCommand(std::u16string_view dest_dir, bool marked) {
   CommandResult result;
-  Save(BuildCompressScript(dest_dir, marked), u"8.Compress.bat", result);
+  SaveList(BuildCompressScript(dest_dir, marked), u"8.Compress.bat", result);
   return result;
 }
 
@@ -161,7 +137,7 @@ CommandResult MiniCopyCommand(SharedState& state) {
   const TStringList requests = Load(u"Feng.txt");
   const TStringList lines = BuildReducedCopyLines(hwids_list, requests);
   state.Caption = IntToStr(lines.Count());
-  Save(lines, u"Geng.txt", result);
+  SaveList(lines, u"Geng.txt", result);
   return result;
 }
 
