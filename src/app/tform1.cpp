@@ -234,14 +234,24 @@ void TForm1::Run(const QString& name, std::function<CommandResult(UiPort&)> comm
 void TForm1::Finish(const QString& name, const CommandResult* result, const QString& error) {
   SetBusy(false);
   setWindowTitle(Q(state_.Caption));
+  // One memo line per finished command: what it wrote and which INF files failed, or the error.
   if (result == nullptr) {
     ui_->Memo1->appendPlainText(name + QStringLiteral(": ") + error);
     ShowCritical(error, QStringLiteral("Torvane"));
   } else {
-    QStringList lines;
-    for (const std::u16string& line : DescribeResult(*result)) lines << Q(line);
-    ui_->Memo1->appendPlainText(name + QStringLiteral(": ") +
-                                (lines.isEmpty() ? QStringLiteral("done") : lines.join(QStringLiteral("\n  "))));
+    QStringList parts;
+    for (const WrittenFile& file : result->written) {
+      parts << (file.lines < 0 ? Q(file.name) : QStringLiteral("%1 (%2)").arg(Q(file.name)).arg(file.lines));
+    }
+    QString line = name + QStringLiteral(": ") +
+                   (parts.isEmpty() ? QStringLiteral("nothing written") : QStringLiteral("wrote ") + parts.join(QStringLiteral(", ")));
+    if (!result->failed_infs.empty()) {
+      QStringList failed;
+      for (const auto& path : result->failed_infs) failed << Q(path);
+      line += QStringLiteral("; %1 INF file(s) failed to scan: ").arg(failed.size()) + failed.join(QStringLiteral(", "));
+    }
+    for (const auto& note : result->notes) line += QStringLiteral("; ") + Q(note);
+    ui_->Memo1->appendPlainText(line);
   }
   emit CommandFinished();
 }
