@@ -2,8 +2,10 @@
 #include "inf/record_stream.h"
 
 #include "foundation/file_facts.h"
+#include "foundation/file_io.h"
 #include "foundation/md5.h"
 #include "foundation/parallel.h"
+#include "foundation/text.h"
 
 namespace torvane {
 
@@ -26,9 +28,15 @@ void ScanRecords(const std::vector<std::u16string>& files, const TStringList& mf
         Produced out;
         const std::u16string& path = files[i];
         if (options.skip_empty && FileSizeOf(path) <= 0) return out;
-        out.record.inf = std::make_unique<TInfFile>(path);
+        if (options.digest) {
+          // One read serves the digest and the record.
+          const std::string bytes = ReadFileBytes(path);
+          out.record.digest = Ascii(MD5Hex(bytes));
+          out.record.inf = std::make_unique<TInfFile>(path, bytes);
+        } else {
+          out.record.inf = std::make_unique<TInfFile>(path);
+        }
         out.record.inf->LoadValues(mfgs_list, out.errors);
-        if (options.digest) out.record.digest = MD5FileHex(path);
         return out;
       },
       [&](int64_t i, Produced& produced) {

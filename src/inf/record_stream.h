@@ -18,7 +18,7 @@ struct ScannedRecord {
 };
 
 struct ScanOptions {
-  bool digest = false;          // compute each file's MD5 after its scan
+  bool digest = false;          // each file's MD5, from the bytes the record is read from
   bool skip_empty = false;      // skip files whose size is not greater than 0
 };
 
