@@ -58,7 +58,7 @@ int TStringList::AddItem(Item item) {
   if (!sorted_) {
     items_.push_back(std::move(item));
     const int index = Count() - 1;
-    if (index_valid_) IndexItem(index);
+    AddToLookups(index);
     return index;
   }
   int index = 0;
@@ -84,10 +84,11 @@ void TStringList::Clear() {
 }
 
 void TStringList::Changed() {
-  index_valid_ = false;
-  first_by_key_.clear();
-  first_by_name_.clear();
-  lookups_since_change_ = 0;
+  for (Lookup* lookup : {&by_text_, &by_name_}) {
+    lookup->index.Clear();
+    lookup->valid = false;
+    lookup->uses_since_change = 0;
+  }
 }
 
 // The bisection stops at the first equal item it meets, which need not be the first of a run of
@@ -113,28 +114,34 @@ bool TStringList::Find(const std::string& key, int& index) const {
   return found;
 }
 
-bool TStringList::UseLookupIndex() const {
-  if (index_valid_) return true;
+bool TStringList::UseLookup(Lookup& lookup, bool names) const {
+  if (lookup.valid) return true;
   if (Count() < kIndexMinCount) return false;
-  if (++lookups_since_change_ < 2) return false;
-  BuildLookupIndex();
+  if (++lookup.uses_since_change < 2) return false;
+  BuildLookup(lookup, names);
   return true;
 }
 
-void TStringList::BuildLookupIndex() const {
-  first_by_key_.clear();
-  first_by_name_.clear();
-  first_by_key_.reserve(items_.size());
-  for (int i = 0; i < Count(); ++i) IndexItem(i);
-  index_valid_ = true;
+void TStringList::BuildLookup(Lookup& lookup, bool names) const {
+  lookup.index.Clear();
+  for (int i = 0; i < Count(); ++i) {
+    const std::u16string& text = items_[i].text;
+    if (!names) {
+      lookup.index.Add(text, i);
+    } else if (const size_t eq = text.find(u'='); eq != std::u16string::npos) {
+      lookup.index.Add(std::u16string_view(text).substr(0, eq), i);
+    }
+  }
+  lookup.valid = true;
 }
 
-void TStringList::IndexItem(int index) const {
-  const Item& item = items_[index];
-  first_by_key_.emplace(KeyOf(item), index);
-  const size_t eq = item.text.find(u'=');
-  if (eq != std::u16string::npos) {
-    first_by_name_.emplace(SortKey(std::u16string_view(item.text).substr(0, eq)), index);
+void TStringList::AddToLookups(int index) const {
+  const std::u16string& text = items_[index].text;
+  if (by_text_.valid) by_text_.index.Add(text, index);
+  if (by_name_.valid) {
+    if (const size_t eq = text.find(u'='); eq != std::u16string::npos) {
+      by_name_.index.Add(std::u16string_view(text).substr(0, eq), index);
+    }
   }
 }
 
@@ -143,9 +150,8 @@ int TStringList::IndexOf(std::u16string_view s) const {
     int index = 0;
     return Find(SortKey(s), index) ? index : -1;
   }
-  if (UseLookupIndex()) {
-    const auto it = first_by_key_.find(SortKey(s));
-    return it == first_by_key_.end() ? -1 : it->second;
+  if (UseLookup(by_text_, false)) {
+    if (const std::optional<int> found = by_text_.index.Find(s)) return *found;
   }
   for (int i = 0; i < Count(); ++i) {
     if (CompareText(items_[i].text, s) == 0) return i;
@@ -166,9 +172,8 @@ std::u16string TStringList::ValueFromIndex(int index) const {
 }
 
 int TStringList::IndexOfName(std::u16string_view name) const {
-  if (UseLookupIndex()) {
-    const auto it = first_by_name_.find(SortKey(name));
-    return it == first_by_name_.end() ? -1 : it->second;
+  if (UseLookup(by_name_, true)) {
+    if (const std::optional<int> found = by_name_.index.Find(name)) return *found;
   }
   for (int i = 0; i < Count(); ++i) {
     const std::u16string& s = items_[i].text;
@@ -335,7 +340,10 @@ void TStringList::SaveToFile(std::u16string_view path_text) const {
 }
 
 void TStringList::PrepareLookups() const {
-  if (!sorted_ && !index_valid_ && Count() >= kIndexMinCount) BuildLookupIndex();
+  if (Count() >= kIndexMinCount) {
+    if (!sorted_ && !by_text_.valid) BuildLookup(by_text_, false);
+    if (!by_name_.valid) BuildLookup(by_name_, true);
+  }
   for (const Item& item : items_) KeyOf(item);
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "foundation/code_page.h"
+#include "foundation/lookup_index.h"
 
 namespace torvane {
 
@@ -101,20 +102,25 @@ class TStringList {
   void InsertItem(int index, Item item);
   int AddItem(Item item);
   void Changed();
-  bool UseLookupIndex() const;
-  void BuildLookupIndex() const;
-  void IndexItem(int index) const;
 
   std::vector<Item> items_;
   bool sorted_ = false;
   std::optional<TextEncoding> encoding_;
 
-  // Lookup index of an unsorted list: first item per key, first item holding "=" per name key.
-  // Built on the second lookup since the last change that it could not follow; appends keep it.
-  mutable std::unordered_map<std::string, int> first_by_key_;
-  mutable std::unordered_map<std::string, int> first_by_name_;
-  mutable bool index_valid_ = false;
-  mutable int lookups_since_change_ = 0;
+  // Lookup indexes: first item per text (IndexOf of an unsorted list) and first item holding
+  // "=" per name (IndexOfName). Each is built on its second lookup since the last change that
+  // it could not follow; appends keep them.
+  struct Lookup {
+    LookupIndex index;
+    bool valid = false;
+    int uses_since_change = 0;
+  };
+  bool UseLookup(Lookup& lookup, bool names) const;
+  void BuildLookup(Lookup& lookup, bool names) const;
+  void AddToLookups(int index) const;
+
+  mutable Lookup by_text_;
+  mutable Lookup by_name_;
 };
 
 /// The hashed variant; it behaves exactly as TStringList for everything the system does.

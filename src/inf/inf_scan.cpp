@@ -175,8 +175,8 @@ void TInfFile::ScanSections(const TStringList& mfgs_list) {
   SectionScan scan(FStrings);
   scan.Run();
   scan.ranges_list.SetText(UpperCase(scan.ranges_list.Text()));
-  FManufacturer.Assign(scan.ranges_list);
-  FHwids.Assign(scan.ids_list);
+  FManufacturer = std::move(scan.ranges_list);
+  FHwids = std::move(scan.ids_list);
   if (scan.strings_list.Count() == 0) scan.FallbackStrings();
   scan.version_list.SetText(SubstituteTokens(scan.version_list.Text(), scan.strings_list));
   FHwids.SetText(SubstituteTokens(FHwids.Text(), scan.strings_list));

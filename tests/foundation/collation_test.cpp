@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "foundation/text.h"
@@ -73,6 +74,30 @@ TEST(Collation, SortKeysAgreeWithTheComparison) {
       EXPECT_EQ(Sign(SortKey(a).compare(SortKey(b))), Sign(CompareText(a, b)))
           << ToUtf8(a) << " vs " << ToUtf8(b);
     }
+  }
+}
+
+// The line list keys printable ASCII texts by their upper-cased bytes; that is only right if the
+// comparison finds two such texts equal exactly when they differ in letter case alone.
+TEST(Collation, PrintableAsciiIsEqualExactlyWhenEqualIgnoringCase) {
+  std::mt19937 random(23);
+  auto upper = [](std::u16string s) {
+    for (char16_t& c : s) c = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+    return s;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    std::u16string a, b;
+    const int length = 1 + random() % 5;
+    for (int k = 0; k < length; ++k) a += static_cast<char16_t>(0x20 + random() % 95);
+    // Mostly near-copies of a: case flips, and hyphens and apostrophes moved about.
+    b = a;
+    for (char16_t& c : b) {
+      const int roll = random() % 10;
+      if (roll == 0 && c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+      if (roll == 1) c = u"-'Aa "[random() % 5];
+    }
+    if (random() % 4 == 0) b.insert(b.begin() + random() % (b.size() + 1), u"-'"[random() % 2]);
+    ASSERT_EQ(CompareText(a, b) == 0, upper(a) == upper(b)) << ToUtf8(a) << " vs " << ToUtf8(b);
   }
 }
 
