@@ -88,10 +88,9 @@ CommandResult SingleFileTestCommand(SharedState& state, UiPort& ui, std::u16stri
 CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& state, UiPort& ui) {
   CommandResult result;
   TStringList dump_list;
-  const std::vector<std::u16string> files = WalkFiles(src_dir, u"*.inf", true);
   const NewErrors errors(state.ErrorList);
-  const int64_t total = static_cast<int64_t>(files.size());
-  ScanRecords(files, state.MfgsList, state.ErrorList, {}, [&](int64_t i, ScannedRecord& scanned) {
+  ScanWalkedRecords(src_dir, u"*.inf", true, state.MfgsList, state.ErrorList, {},
+                    [&](int64_t i, const std::u16string&, ScannedRecord& scanned, int64_t found) {
     const TInfFile& inf = *scanned.inf;
     if (inf.FDriverVersion.Contains(state.TargetVersion)) {
       // The number counts every file found, so skipped files leave gaps.
@@ -99,7 +98,7 @@ CommandResult MultiFileTestCommand(std::u16string_view src_dir, SharedState& sta
       inf.DumpInfList(dump_list);
       dump_list.AddStrings(inf.FHwids);
     }
-    ui.Progress(i + 1, total);
+    ui.Progress(i + 1, found);
   });
   errors.Into(result);
   SaveList(dump_list, u"InfList.txt", result);

@@ -100,15 +100,15 @@ class Walker {
  public:
   enum class Collect { kFiles, kFolders };
 
-  Walker(Collect collect, std::u16string_view pattern, bool all_levels)
-      : collect_(collect), pattern_(pattern), all_levels_(all_levels) {}
+  using Found = std::function<void(std::u16string)>;
+
+  Walker(Collect collect, std::u16string_view pattern, bool all_levels, Found found)
+      : collect_(collect), pattern_(pattern), all_levels_(all_levels), found_(std::move(found)) {}
 
   // Walks the folder opened by the path text `opened_as`; results start with `folder_text`.
-  std::vector<std::u16string> Run(const std::u16string& opened_as,
-                                  std::u16string_view folder_text) {
+  void Run(const std::u16string& opened_as, std::u16string_view folder_text) {
     Enter(OpenFolderAt(AT_FDCWD, NativePath(opened_as).c_str()),
           IncludeTrailingPathDelimiter(folder_text));
-    return std::move(result_);
   }
 
  private:
@@ -128,7 +128,7 @@ class Walker {
     for (const Entry& entry : entries) {
       const bool is_folder = IsFolderEntry(folder.fd(), entry);
       if (is_folder == (collect_ == Collect::kFolders) && MatchesPattern(entry.name, pattern_)) {
-        result_.push_back(prefix + entry.name);
+        found_(prefix + entry.name);
       }
       if (is_folder && all_levels_) {
         Enter(OpenFolderAt(folder.fd(), entry.native.c_str()), prefix + entry.name + u'\\');
@@ -140,8 +140,8 @@ class Walker {
   const Collect collect_;
   const std::u16string_view pattern_;
   const bool all_levels_;
+  const Found found_;
   std::vector<std::pair<dev_t, ino_t>> path_;
-  std::vector<std::u16string> result_;
 };
 
 void CheckFolder(std::u16string_view path) {
@@ -178,10 +178,19 @@ bool MatchesPattern(std::u16string_view name, std::u16string_view pattern) {
 
 std::vector<std::u16string> WalkFiles(std::u16string_view folder, std::u16string_view pattern,
                                       bool all_levels) {
+  std::vector<std::u16string> files;
+  WalkFilesEach(folder, pattern, all_levels, [&files](std::u16string path) {
+    files.push_back(std::move(path));
+  });
+  return files;
+}
+
+void WalkFilesEach(std::u16string_view folder, std::u16string_view pattern, bool all_levels,
+                   const std::function<void(std::u16string)>& found) {
   const std::u16string full = ExpandFileName(folder);
   CheckSearchPattern(pattern);
   CheckFolder(full);
-  return Walker(Walker::Collect::kFiles, pattern, all_levels).Run(full, folder);
+  Walker(Walker::Collect::kFiles, pattern, all_levels, found).Run(full, folder);
 }
 
 std::vector<std::u16string> ListFolders(std::u16string_view folder, std::u16string_view pattern,
@@ -190,7 +199,11 @@ std::vector<std::u16string> ListFolders(std::u16string_view folder, std::u16stri
   ExpandFileName(folder);
   CheckSearchPattern(pattern);
   CheckFolder(folder);
-  return Walker(Walker::Collect::kFolders, pattern, all_levels).Run(std::u16string(folder), folder);
+  std::vector<std::u16string> folders;
+  Walker(Walker::Collect::kFolders, pattern, all_levels,
+         [&folders](std::u16string path) { folders.push_back(std::move(path)); })
+      .Run(std::u16string(folder), folder);
+  return folders;
 }
 
 bool FolderExists(std::u16string_view path) {

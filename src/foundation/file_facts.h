@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,11 @@ std::vector<std::u16string> WalkFiles(std::u16string_view folder, std::u16string
 
 /// The subfolders below a folder whose names match the pattern, in the walk's order, a folder
 /// before its content. The checks are those of WalkFiles, applied to the text as given.
+/// The same walk, handing each matching file to found as the walk meets it. The checks of the
+/// folder and the pattern raise before the first one.
+void WalkFilesEach(std::u16string_view folder, std::u16string_view pattern, bool all_levels,
+                   const std::function<void(std::u16string)>& found);
+
 std::vector<std::u16string> ListFolders(std::u16string_view folder, std::u16string_view pattern,
                                         bool all_levels);
 

@@ -42,20 +42,26 @@ std::string ReadFileBytes(std::u16string_view path_text) {
   if (fd < 0) throw CannotOpenFile(path_text, errno);
   std::string bytes;
   struct stat st {};
-  if (fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
-  char buffer[1 << 16];
+  // One read of the size fstat gives, and one byte more: a regular file that returns less has
+  // ended, which spares the read that would only confirm it.
+  const bool sized = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  size_t capacity = sized ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16;
+  size_t length = 0;
   while (true) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (bytes.size() < length + capacity) bytes.resize(length + capacity);
+    const ssize_t n = read(fd, bytes.data() + length, capacity);
     if (n < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
       close(fd);
       throw CannotOpenFile(path_text, error);
     }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
+    length += static_cast<size_t>(n);
+    if (n == 0 || (sized && static_cast<size_t>(n) < capacity)) break;
+    capacity = size_t{1} << 16;
   }
   close(fd);
+  bytes.resize(length);
   return bytes;
 }
 

@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <algorithm>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -27,6 +28,15 @@ void SetParallelJobs(int jobs);
 template <typename T>
 void ProduceInOrder(int64_t count, const std::function<T(int64_t)>& produce,
                     const std::function<void(int64_t, T&)>& consume);
+
+/// The same for items that another thread finds while the work goes on: feed(push) runs on a
+/// thread of its own and pushes the items in their order; produce(i, item) runs as soon as
+/// item i is there, consume(i, item, result, found_so_far) in order on the calling thread. An
+/// exception from feed is raised after the items it pushed were consumed.
+template <typename Item, typename T>
+void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& feed,
+                   const std::function<T(int64_t, const Item&)>& produce,
+                   const std::function<void(int64_t, const Item&, T&, int64_t)>& consume);
 
 // ---- implementation ----
 
@@ -106,6 +116,113 @@ void ProduceInOrder(int64_t count, const std::function<T(int64_t)>& produce,
   room.notify_all();
   for (std::thread& t : threads) t.join();
   if (failure) std::rethrow_exception(failure);
+}
+
+template <typename Item, typename T>
+void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& feed,
+                   const std::function<T(int64_t, const Item&)>& produce,
+                   const std::function<void(int64_t, const Item&, T&, int64_t)>& consume) {
+  struct Slot {
+    std::optional<T> value;
+    std::exception_ptr error;
+    bool done = false;
+  };
+  const int jobs = ParallelJobs();
+  const int64_t window = static_cast<int64_t>(jobs) * 32;
+  std::mutex mutex;
+  std::condition_variable changed;  // items pushed, slots done, room made, or stop
+  std::vector<Item> items;
+  std::deque<Slot> slots;  // slots[k] is item first + k
+  int64_t first = 0, next = 0;
+  bool fed = false, stop = false;
+  std::exception_ptr feed_error;
+
+  std::thread feeder([&] {
+    try {
+      feed([&](Item item) {
+        {
+          std::lock_guard lock(mutex);
+          items.push_back(std::move(item));
+        }
+        changed.notify_all();
+      });
+    } catch (...) {
+      std::lock_guard lock(mutex);
+      feed_error = std::current_exception();
+    }
+    {
+      std::lock_guard lock(mutex);
+      fed = true;
+    }
+    changed.notify_all();
+  });
+
+  auto worker = [&] {
+    while (true) {
+      int64_t i;
+      Item item;
+      {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] {
+          return stop || (next < static_cast<int64_t>(items.size()) && next - first < window) ||
+                 (fed && next >= static_cast<int64_t>(items.size()));
+        });
+        if (stop || next >= static_cast<int64_t>(items.size())) return;
+        i = next++;
+        item = items[i];
+        slots.emplace_back();
+      }
+      Slot result;
+      try {
+        result.value.emplace(produce(i, item));
+      } catch (...) {
+        result.error = std::current_exception();
+      }
+      result.done = true;
+      {
+        std::lock_guard lock(mutex);
+        slots[i - first] = std::move(result);
+      }
+      changed.notify_all();
+    }
+  };
+  std::vector<std::thread> threads;
+  for (int t = 0; t < std::max(1, jobs); ++t) threads.emplace_back(worker);
+
+  std::exception_ptr failure;
+  for (int64_t i = 0; !failure; ++i) {
+    Slot slot;
+    Item item;
+    int64_t found = 0;
+    {
+      std::unique_lock lock(mutex);
+      changed.wait(lock, [&] {
+        return (!slots.empty() && slots.front().done) || (fed && i >= static_cast<int64_t>(items.size()));
+      });
+      if (slots.empty() || !slots.front().done) break;  // everything found was consumed
+      slot = std::move(slots.front());
+      slots.pop_front();
+      ++first;
+      item = items[i];
+      found = static_cast<int64_t>(items.size());
+    }
+    changed.notify_all();
+    try {
+      if (slot.error) std::rethrow_exception(slot.error);
+      consume(i, item, *slot.value, found);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }
+  {
+    std::lock_guard lock(mutex);
+    stop = true;
+  }
+  changed.notify_all();
+  for (std::thread& t : threads) t.join();
+  feeder.join();  // a walk stopped by a failure still runs to its end; it only lists names
+  if (failure) std::rethrow_exception(failure);
+  if (feed_error) std::rethrow_exception(feed_error);
 }
 
 }  // namespace torvane

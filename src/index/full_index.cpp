@@ -118,13 +118,12 @@ void GroupIndexLines(const TStringList& sorted_lines, TStringList& grouped) {
 void BuildFullIndex(std::u16string_view folder, TStringList& hwids_list, TStringList& index_temp,
                     const TStringList& mfgs_list, TStringList& error_list, TStringList& index_list,
                     const ModelMatchTexts& match, const ProgressFn& progress) {
-  const std::vector<std::u16string> files = WalkFiles(folder, u"*.inf", true);
   TStringList work;
-  const int64_t total = static_cast<int64_t>(files.size());
-  ScanRecords(files, mfgs_list, error_list, {}, [&](int64_t n, ScannedRecord& scanned) {
-    if (scanned.inf->FIsDriver) IndexRecord(*scanned.inf, match, hwids_list, work);
-    if (progress) progress(n + 1, total);
-  });
+  ScanWalkedRecords(folder, u"*.inf", true, mfgs_list, error_list, {},
+                    [&](int64_t n, const std::u16string&, ScannedRecord& scanned, int64_t found) {
+                      if (scanned.inf->FIsDriver) IndexRecord(*scanned.inf, match, hwids_list, work);
+                      if (progress) progress(n + 1, found);
+                    });
   index_temp.Assign(work);
   work.SetSorted(true);
   GroupIndexLines(work, index_list);

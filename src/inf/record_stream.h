@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/line_list.h"
@@ -29,5 +30,14 @@ struct ScanOptions {
 void ScanRecords(const std::vector<std::u16string>& files, const TStringList& mfgs_list,
                  TStringList& error_list, const ScanOptions& options,
                  const std::function<void(int64_t, ScannedRecord&)>& use);
+
+/// The same for the files of a walk (WalkFilesEach), scanned while the walk goes on; use also
+/// learns the path and how many files the walk has found so far. The walk's own checks raise
+/// before any file is used.
+void ScanWalkedRecords(std::u16string_view folder, std::u16string_view pattern, bool all_levels,
+                       const TStringList& mfgs_list, TStringList& error_list,
+                       const ScanOptions& options,
+                       const std::function<void(int64_t, const std::u16string&, ScannedRecord&,
+                                                int64_t)>& use);
 
 }  // namespace torvane

@@ -39,17 +39,15 @@ TStringList ListPackagesWithDigest(std::u16string_view folder, std::u16string_vi
                                    const TStringList& mfgs_list, TStringList& error_list,
                                    const ProgressFn& progress) {
   TStringList list;
-  const std::vector<std::u16string> files = WalkFiles(folder, mask, true);
   if (mask != u"*.inf") {
-    AddDigestLines(files, true, list, progress);
+    AddDigestLines(WalkFiles(folder, mask, true), true, list, progress);
     return list;
   }
-  const int64_t total = static_cast<int64_t>(files.size());
-  ScanRecords(files, mfgs_list, error_list, {.digest = true, .skip_empty = true},
-              [&](int64_t n, ScannedRecord& scanned) {
-                if (scanned.inf) AddInventoryLine(list, files[n], scanned.digest, *scanned.inf);
-                if (progress) progress(n + 1, total);
-              });
+  ScanWalkedRecords(folder, mask, true, mfgs_list, error_list, {.digest = true, .skip_empty = true},
+                    [&](int64_t n, const std::u16string& path, ScannedRecord& scanned, int64_t found) {
+                      if (scanned.inf) AddInventoryLine(list, path, scanned.digest, *scanned.inf);
+                      if (progress) progress(n + 1, found);
+                    });
   return list;
 }
 

@@ -13,15 +13,14 @@ FullCopyScripts BuildFullCopyScripts(std::u16string_view src_dir, std::u16string
                                      TDriverVersion target, const TStringList& mfgs_list,
                                      TStringList& error_list, const ProgressFn& progress) {
   FullCopyScripts scripts;
-  const std::vector<std::u16string> files = WalkFiles(src_dir, u"*.inf", true);
-  const int64_t total = static_cast<int64_t>(files.size());
-  ScanRecords(files, mfgs_list, error_list, {}, [&](int64_t i, ScannedRecord& scanned) {
+  ScanWalkedRecords(src_dir, u"*.inf", true, mfgs_list, error_list, {},
+                    [&](int64_t i, const std::u16string&, ScannedRecord& scanned, int64_t found) {
     const TInfFile& inf = *scanned.inf;
     if (inf.FDriverVersion.Contains(target)) {
       scripts.copy.Add(FullCopyLine(inf.FFileName, dest_dir, inf.FDirectory, static_cast<int>(i)));
       scripts.archive.Add(FullZipLine(inf.FFileName, dest_dir, inf.FDirectory, static_cast<int>(i)));
     }
-    if (progress) progress(i + 1, total);
+    if (progress) progress(i + 1, found);
   });
   return scripts;
 }

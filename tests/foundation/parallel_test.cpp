@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <stdexcept>
 
 namespace torvane {
@@ -54,6 +55,54 @@ TEST(ProduceInOrder, AFailureSurfacesAtItsOwnTurn) {
                    [](int64_t i, int&) { if (i == 3) throw std::logic_error("stop"); }),
                std::logic_error);
   EXPECT_LT(produced.load(), 100000);  // a failed use stops the producers
+}
+
+TEST(StreamInOrder, ItemsFoundWhileTheWorkRunsAreUsedInOrder) {
+  for (int jobs : {1, 3}) {
+    Jobs set(jobs);
+    std::vector<int64_t> seen;
+    int64_t last_found = 0;
+    StreamInOrder<int64_t, int64_t>(
+        [](const std::function<void(int64_t)>& push) {
+          for (int64_t k = 0; k < 500; ++k) push(k * 3);
+        },
+        [](int64_t, const int64_t& item) { return item + 1; },
+        [&](int64_t i, const int64_t& item, int64_t& value, int64_t found) {
+          EXPECT_EQ(item, i * 3);
+          EXPECT_EQ(value, item + 1);
+          EXPECT_GT(found, i);
+          last_found = found;
+          seen.push_back(i);
+        });
+    EXPECT_EQ(seen.size(), 500u);
+    EXPECT_EQ(last_found, 500);
+  }
+}
+
+TEST(StreamInOrder, FailuresOfTheFeedAndOfAnItemSurfaceInOrder) {
+  Jobs set(2);
+  int consumed = 0;
+  // The feed fails after pushing ten items: those are used, then its error comes.
+  EXPECT_THROW((StreamInOrder<int, int>(
+                   [](const std::function<void(int)>& push) {
+                     for (int k = 0; k < 10; ++k) push(k);
+                     throw std::runtime_error("walk");
+                   },
+                   [](int64_t, const int& item) { return item; },
+                   [&](int64_t, const int&, int&, int64_t) { ++consumed; })),
+               std::runtime_error);
+  EXPECT_EQ(consumed, 10);
+  consumed = 0;
+  EXPECT_THROW((StreamInOrder<int, int>(
+                   [](const std::function<void(int)>& push) { for (int k = 0; k < 100; ++k) push(k); },
+                   [](int64_t i, const int& item) { if (i == 40) throw std::logic_error("item"); return item; },
+                   [&](int64_t, const int&, int&, int64_t) { ++consumed; })),
+               std::logic_error);
+  EXPECT_EQ(consumed, 40);
+  // Nothing found: nothing used, no error.
+  StreamInOrder<int, int>([](const std::function<void(int)>&) {}, [](int64_t, const int& v) { return v; },
+                          [&](int64_t, const int&, int&, int64_t) { ++consumed; });
+  EXPECT_EQ(consumed, 40);
 }
 
 }  // namespace
