@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Torvane"));
   torvane::SeedProgramRandom();
+  torvane::TuneMemoryForBulkWork();
   // Where a companion log would live; nothing here writes to it.
   const std::u16string log_path =
       torvane::LogFilePath(torvane::SystemDriveRoot(), torvane::ProgramFolder());

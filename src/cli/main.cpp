@@ -6,10 +6,12 @@
 #include "cli/commands.h"
 #include "foundation/error.h"
 #include "foundation/parallel.h"
+#include "foundation/process.h"
 #include "foundation/random.h"
 
 int main(int argc, char** argv) {
   torvane::SeedProgramRandom();
+  torvane::TuneMemoryForBulkWork();
   CLI::App app{"Torvane: driver-package catalogues, inventories and staging scripts"};
   app.set_version_flag("--version", std::string("torvane-cli ") + TORVANE_VERSION);
   app.require_subcommand(1);

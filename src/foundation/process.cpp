@@ -1,6 +1,7 @@
 // Facts of the running program.
 #include "foundation/process.h"
 
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -31,6 +32,12 @@ std::u16string ProgramFolder() {
 std::u16string EnvironmentVariable(std::string_view name) {
   const char* value = std::getenv(std::string(name).c_str());
   return value == nullptr ? std::u16string() : FromNativeName(value);
+}
+
+void TuneMemoryForBulkWork() {
+  mallopt(M_MMAP_THRESHOLD, 256 << 20);
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  mallopt(M_TOP_PAD, 64 << 20);
 }
 
 bool ProgramOnPath(const std::string& program) {

@@ -17,6 +17,11 @@ std::u16string EnvironmentVariable(std::string_view name);
 /// False when the program is not installed or cannot be started.
 bool LaunchDetached(const std::string& program, const std::vector<std::string>& args);
 
+/// Keeps large blocks in the heap instead of mapping each one afresh: commands decode and drop
+/// file-sized buffers thousands of times, and a mapping per buffer costs page faults each time.
+/// The program entries call it once.
+void TuneMemoryForBulkWork();
+
 /// Whether a program of that name is on PATH.
 bool ProgramOnPath(const std::string& program);
 
