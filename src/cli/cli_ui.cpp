@@ -21,6 +21,9 @@ constexpr int64_t kProgressMinimum = 300;
 
 }  // namespace
 
+CliUi::CliUi(Context& context, bool open_for_real)
+    : context_(context), open_(open_for_real), terminal_(isatty(STDERR_FILENO) != 0) {}
+
 CliUi::~CliUi() {
   if (progress_shown_) std::cerr << '\n';
 }
@@ -53,7 +56,7 @@ void CliUi::MessageBox(std::u16string_view text, std::u16string_view caption) {
 }
 
 void CliUi::Progress(int64_t done, int64_t total) {
-  if (total < kProgressMinimum || !isatty(STDERR_FILENO)) return;
+  if (total < kProgressMinimum || !terminal_) return;
   if (done != total && done % 50 != 0) return;
   std::cerr << "\r" << done << " of " << total << " files" << std::flush;
   progress_shown_ = true;

@@ -10,7 +10,7 @@ namespace torvane::cli {
 
 class CliUi : public UiPort {
  public:
-  CliUi(Context& context, bool open_for_real) : context_(context), open_(open_for_real) {}
+  CliUi(Context& context, bool open_for_real);
   ~CliUi() override;
 
   void ShellOpen(std::u16string_view target, std::u16string_view parameters) override;
@@ -22,6 +22,7 @@ class CliUi : public UiPort {
  private:
   Context& context_;
   bool open_;
+  bool terminal_;  // standard error is a terminal
   bool progress_shown_ = false;
 };
 

@@ -43,79 +43,19 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
 template <typename T>
 void ProduceInOrder(int64_t count, const std::function<T(int64_t)>& produce,
                     const std::function<void(int64_t, T&)>& consume) {
-  const int jobs = ParallelJobs();
-  if (jobs <= 1 || count <= 1) {
+  if (ParallelJobs() <= 1 || count <= 1) {
     for (int64_t i = 0; i < count; ++i) {
       T value = produce(i);
       consume(i, value);
     }
     return;
   }
-  struct Slot {
-    std::optional<T> value;
-    std::exception_ptr error;
-    bool done = false;
-  };
-  const int64_t window = static_cast<int64_t>(jobs) * 32;
-  std::mutex mutex;
-  std::condition_variable ready, room;
-  std::deque<Slot> slots;  // slots[k] is item first + k
-  int64_t first = 0, next = 0;
-  bool stop = false;
-
-  auto worker = [&] {
-    while (true) {
-      int64_t i;
-      {
-        std::unique_lock lock(mutex);
-        room.wait(lock, [&] { return stop || next >= count || next - first < window; });
-        if (stop || next >= count) return;
-        i = next++;
-        slots.emplace_back();
-      }
-      Slot result;
-      try {
-        result.value.emplace(produce(i));
-      } catch (...) {
-        result.error = std::current_exception();
-      }
-      result.done = true;
-      {
-        std::lock_guard lock(mutex);
-        slots[i - first] = std::move(result);
-      }
-      ready.notify_all();
-    }
-  };
-
-  std::vector<std::thread> threads;
-  threads.reserve(jobs);
-  for (int t = 0; t < jobs; ++t) threads.emplace_back(worker);
-  std::exception_ptr failure;
-  for (int64_t i = 0; i < count && !failure; ++i) {
-    Slot slot;
-    {
-      std::unique_lock lock(mutex);
-      ready.wait(lock, [&] { return !slots.empty() && slots.front().done; });
-      slot = std::move(slots.front());
-      slots.pop_front();
-      ++first;
-    }
-    room.notify_all();
-    try {
-      if (slot.error) std::rethrow_exception(slot.error);
-      consume(i, *slot.value);
-    } catch (...) {
-      failure = std::current_exception();
-    }
-  }
-  {
-    std::lock_guard lock(mutex);
-    stop = true;
-  }
-  room.notify_all();
-  for (std::thread& t : threads) t.join();
-  if (failure) std::rethrow_exception(failure);
+  StreamInOrder<int64_t, T>(
+      [count](const std::function<void(int64_t)>& push) {
+        for (int64_t i = 0; i < count; ++i) push(i);
+      },
+      [&produce](int64_t, const int64_t& i) { return produce(i); },
+      [&consume](int64_t i, const int64_t&, T& value, int64_t) { consume(i, value); });
 }
 
 template <typename Item, typename T>
@@ -127,24 +67,31 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
     std::exception_ptr error;
     bool done = false;
   };
-  const int jobs = ParallelJobs();
+  const int jobs = std::max(1, ParallelJobs());
   const int64_t window = static_cast<int64_t>(jobs) * 32;
   std::mutex mutex;
-  std::condition_variable changed;  // items pushed, slots done, room made, or stop
+  // Workers wait for an item and room; the consumer waits for the first slot. Each side is
+  // woken only when it can go on, as a wake-up per item would cost more than small items do.
+  std::condition_variable work, front;
   std::vector<Item> items;
   std::deque<Slot> slots;  // slots[k] is item first + k
   int64_t first = 0, next = 0;
   bool fed = false, stop = false;
   std::exception_ptr feed_error;
+  const auto workable = [&] {
+    return next < static_cast<int64_t>(items.size()) && next - first < window;
+  };
 
   std::thread feeder([&] {
     try {
       feed([&](Item item) {
+        bool wake;
         {
           std::lock_guard lock(mutex);
           items.push_back(std::move(item));
+          wake = next - first < window;
         }
-        changed.notify_all();
+        if (wake) work.notify_one();
       });
     } catch (...) {
       std::lock_guard lock(mutex);
@@ -154,7 +101,8 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
       std::lock_guard lock(mutex);
       fed = true;
     }
-    changed.notify_all();
+    work.notify_all();
+    front.notify_one();
   });
 
   auto worker = [&] {
@@ -163,11 +111,8 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
       Item item;
       {
         std::unique_lock lock(mutex);
-        changed.wait(lock, [&] {
-          return stop || (next < static_cast<int64_t>(items.size()) && next - first < window) ||
-                 (fed && next >= static_cast<int64_t>(items.size()));
-        });
-        if (stop || next >= static_cast<int64_t>(items.size())) return;
+        work.wait(lock, [&] { return stop || workable() || (fed && next >= static_cast<int64_t>(items.size())); });
+        if (stop || !workable()) return;
         i = next++;
         item = items[i];
         slots.emplace_back();
@@ -179,15 +124,17 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
         result.error = std::current_exception();
       }
       result.done = true;
+      bool at_front;
       {
         std::lock_guard lock(mutex);
         slots[i - first] = std::move(result);
+        at_front = i == first;
       }
-      changed.notify_all();
+      if (at_front) front.notify_one();
     }
   };
   std::vector<std::thread> threads;
-  for (int t = 0; t < std::max(1, jobs); ++t) threads.emplace_back(worker);
+  for (int t = 0; t < jobs; ++t) threads.emplace_back(worker);
 
   std::exception_ptr failure;
   for (int64_t i = 0; !failure; ++i) {
@@ -196,7 +143,7 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
     int64_t found = 0;
     {
       std::unique_lock lock(mutex);
-      changed.wait(lock, [&] {
+      front.wait(lock, [&] {
         return (!slots.empty() && slots.front().done) || (fed && i >= static_cast<int64_t>(items.size()));
       });
       if (slots.empty() || !slots.front().done) break;  // everything found was consumed
@@ -206,7 +153,7 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
       item = items[i];
       found = static_cast<int64_t>(items.size());
     }
-    changed.notify_all();
+    work.notify_one();  // room for one more
     try {
       if (slot.error) std::rethrow_exception(slot.error);
       consume(i, item, *slot.value, found);
@@ -218,7 +165,7 @@ void StreamInOrder(const std::function<void(const std::function<void(Item)>&)>& 
     std::lock_guard lock(mutex);
     stop = true;
   }
-  changed.notify_all();
+  work.notify_all();
   for (std::thread& t : threads) t.join();
   feeder.join();  // a walk stopped by a failure still runs to its end; it only lists names
   if (failure) std::rethrow_exception(failure);
