@@ -1,13 +1,16 @@
 // The line list.
 #include "foundation/line_list.h"
 
+#include <algorithm>
 #include <istream>
+#include <thread>
 #include <iterator>
 #include <utility>
 
 #include "foundation/collation.h"
 #include "foundation/error.h"
 #include "foundation/file_io.h"
+#include "foundation/parallel.h"
 #include "foundation/text.h"
 
 namespace torvane {
@@ -208,7 +211,7 @@ void TStringList::SetSorted(bool sorted) {
 // order in which they are sorted does not change the result, and no input can exhaust the
 // call stack.
 void TStringList::QuickSort(int lo, int hi) {
-  for (Item& item : items_) KeyOf(item);
+  ComputeKeys();
   std::vector<std::pair<int, int>> pending{{lo, hi}};
   while (!pending.empty()) {
     auto [l, r] = pending.back();
@@ -236,6 +239,27 @@ void TStringList::QuickSort(int lo, int hi) {
       l = i;
     } while (i < r);
   }
+}
+
+// Sort keys cost far more than the comparisons that use them; for long lists they are made on
+// all cores, each thread on its own stretch of items.
+void TStringList::ComputeKeys() const {
+  constexpr int kPerThreadMinimum = 20000;
+  const int count = Count();
+  const int threads = std::min(ParallelJobs(), std::max(1, count / kPerThreadMinimum));
+  if (threads <= 1) {
+    for (const Item& item : items_) KeyOf(item);
+    return;
+  }
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([this, t, threads, count] {
+      const int begin = static_cast<int>(static_cast<int64_t>(count) * t / threads);
+      const int end = static_cast<int>(static_cast<int64_t>(count) * (t + 1) / threads);
+      for (int i = begin; i < end; ++i) KeyOf(items_[i]);
+    });
+  }
+  for (std::thread& w : workers) w.join();
 }
 
 std::u16string TStringList::Text() const {
@@ -344,7 +368,7 @@ void TStringList::PrepareLookups() const {
     if (!sorted_ && !by_text_.valid) BuildLookup(by_text_, false);
     if (!by_name_.valid) BuildLookup(by_name_, true);
   }
-  for (const Item& item : items_) KeyOf(item);
+  ComputeKeys();
 }
 
 std::vector<std::u16string> TStringList::ToVector() const {

@@ -99,6 +99,7 @@ class TStringList {
   void CheckIndex(int index) const;
   bool Find(const std::string& key, int& index) const;
   void QuickSort(int lo, int hi);
+  void ComputeKeys() const;
   void InsertItem(int index, Item item);
   int AddItem(Item item);
   void Changed();
