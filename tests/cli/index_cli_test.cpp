@@ -70,13 +70,22 @@ TEST(CliJobs, InventoriesTestDumpsAndScriptsAgreeForAnyNumberOfJobs) {
          {std::vector<std::string>{"inf-list", "Drivers\\Files"},
           {"multi-test", "Drivers\\Files", "--target", "7-x64"},
           {"full-copy", "Drivers\\Files", "OUT"},
-          {"files-md5", "Drivers\\Files\\Net\\Realtek\\[7.34.1016.2010]"}}) {
+          {"files-md5", "Drivers\\Files\\Net\\Realtek\\[7.34.1016.2010]"},
+          {"drv-list", "Drivers\\Files\\Net\\Realtek", "--days", "1", "--target", "7-x64"}}) {
       std::vector<std::string> args = {"--jobs", jobs};
       args.insert(args.end(), command.begin(), command.end());
       ASSERT_EQ(RunCli(args, dir->path()).status, 0) << command[0];
     }
+    // The planner over the whole inventory, nothing cut; drv-list's own list kept aside.
+    std::filesystem::rename(dir->Join("3.DrvList.txt"), dir->Join("drv-list.txt"));
+    std::filesystem::copy_file(dir->Join("2.InfList.txt"), dir->Join("3.DrvList.txt"),
+                               std::filesystem::copy_options::overwrite_existing);
+    dir->WriteFile("0.CutList.txt", "");
+    ASSERT_EQ(RunCli({"--jobs", jobs, "plan"}, dir->path()).status, 0);
   }
-  for (const char* name : {"2.InfList.txt", "InfList.txt", "1.CopyFiles.bat", "2.ZipFiles.bat", "3.FilesList.txt"}) {
+  for (const char* name : {"2.InfList.txt", "InfList.txt", "1.CopyFiles.bat", "2.ZipFiles.bat", "3.FilesList.txt",
+                           "4.AllCopy.bat", "5.HwidsList.txt", "6.IndexTemp.txt", "7.IndexList.txt",
+                           "8.WIMFile.txt", "9.WimCopy.bat", "drv-list.txt"}) {
     const std::string bytes = ReadFileBytes(one.Join(name));
     EXPECT_FALSE(bytes.empty()) << name;
     EXPECT_EQ(bytes, ReadFileBytes(four.Join(name))) << name;
