@@ -21,6 +21,7 @@
 #include "cli/cli_run.h"
 #include "foundation/code_page.h"
 #include "foundation/md5.h"
+#include "support/expected_text.h"
 #include "support/temp_dir.h"
 
 namespace torvane {
@@ -32,18 +33,8 @@ using testing::CliResult;
 using testing::ReadFileBytes;
 using testing::TempDir;
 
-// The text of lines written one per source line, each followed by CR LF.
-std::u16string CrLf(std::u16string_view lines) {
-  std::u16string text;
-  for (char16_t c : lines) {
-    if (c == u'\n') text += u'\r';
-    text += c;
-  }
-  return text;
-}
-
-// What a text file of these lines holds: code page 936 bytes, CR LF after every line.
-std::string Gbk(std::u16string_view lines) { return CodePage::Open(936)->Encode(CrLf(lines)); }
+using testing::CrLf;
+using testing::Gbk;
 
 std::vector<std::u16string> SplitLines(std::u16string_view lines) {
   std::vector<std::u16string> result;
