@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
@@ -89,7 +90,18 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
   ui_->ButtonFullCopy->setFocus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  if (worker_.joinable()) worker_.join();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (busy_) {
+    ui_->Memo1->appendPlainText(QStringLiteral("A command is still running; close the window when it has finished."));
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
 
 void TForm1::FormCreate() {
   state_ = CreateSharedState();
@@ -215,7 +227,8 @@ void TForm1::Button5Click() {
 void TForm1::Run(const QString& name, std::function<CommandResult(UiPort&)> command) {
   if (busy_) return;
   SetBusy(true);
-  std::thread([this, name, command = std::move(command)] {
+  if (worker_.joinable()) worker_.join();  // the last command's thread has finished its work
+  worker_ = std::thread([this, name, command = std::move(command)] {
     WindowUi ui(this);
     std::shared_ptr<CommandResult> result;
     QString error;
@@ -228,7 +241,7 @@ void TForm1::Run(const QString& name, std::function<CommandResult(UiPort&)> comm
     }
     QMetaObject::invokeMethod(this, [this, name, result, error] { Finish(name, result.get(), error); },
                               Qt::QueuedConnection);
-  }).detach();
+  });
 }
 
 void TForm1::Finish(const QString& name, const CommandResult* result, const QString& error) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "commands/command_result.h"
 #include "commands/shared_state.h"
@@ -39,6 +40,9 @@ class TForm1 : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  /// A running command keeps the window open: its files are written whole or not at all, and
+  /// it may still have a message to show.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   friend class WindowUi;
@@ -72,4 +76,5 @@ class TForm1 : public QWidget {
   QButtonGroup* versions_ = nullptr;
   torvane::SharedState state_;
   bool busy_ = false;
+  std::thread worker_;
 };

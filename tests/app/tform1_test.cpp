@@ -196,6 +196,21 @@ class TForm1Test : public QObject {
     QCOMPARE(w->Controls().Memo1->toPlainText().split('\n').size(), 2);
   }
 
+  void ARunningCommandKeepsTheWindowOpen() {
+    torvane::testing::TempDir dir;
+    torvane::testing::ScopedWorkingDir in(dir.path());
+    Shown shown;
+    auto w = MakeWindow(shown);
+    bool closed = true;
+    // The full copy's message box is shown while its command still runs.
+    w->ShowCritical = [&](const QString&, const QString&) { closed = w->close(); };
+    w->Controls().SrcDir->setText(QStringLiteral("Missing"));
+    Click(*w, w->Controls().ButtonFullCopy);
+    QVERIFY(!closed);
+    QVERIFY(w->isVisible());
+    QVERIFY(w->close());  // finished: now it closes
+  }
+
   void BothReducedCopyButtonsRunOneCommand() {
     torvane::testing::TempDir dir;
     torvane::testing::ScopedWorkingDir in(dir.path());
