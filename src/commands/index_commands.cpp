@@ -1,7 +1,11 @@
 // The driver-index commands of the window.
 #include "commands/index_commands.h"
 
+#include <exception>
+#include <thread>
+
 #include "foundation/file_facts.h"
+#include "foundation/file_io.h"
 #include "foundation/parallel.h"
 #include "foundation/process.h"
 #include "foundation/text.h"
@@ -35,26 +39,50 @@ CommandResult PublishIndex(std::u16string_view folder, const TStringList& mfgs_l
   result.written.push_back({u"IndexList.txt", summary.index_list_lines});
   result.failed_infs = std::move(summary.failed);
 
+  // The two other catalogue files are final already: their copies are made while
+  // "HwidsList.txt" is rewritten.
+  std::exception_ptr early_failure;
+  std::thread early([&early_failure] {
+    try {
+      WriteScrambledCopy(u"IndexList.txt");
+      WriteScrambledCopy(u"IndexTemp.txt");
+    } catch (...) {
+      early_failure = std::current_exception();
+    }
+  });
+
   // The INF paths of the dump blocks begin with the folder text; they become relative to the
   // store's root. Line numbers do not change, so the index lines stay valid.
   TStringList list;
-  list.LoadFromFile(u"HwidsList.txt");
-  list.SetText(ReplaceAll(list.Text(), folder, u"Drivers\\Files"));
-  SaveList(list, u"HwidsList.txt", result);
-  list.Clear();
-  list.Add(std::u16string(kUsrIdLine));
-  SaveList(list, u"UsrIDList.txt", result);
-  list.Clear();
-  list.Add(std::u16string(kHwidsTempLine));
-  SaveList(list, u"HwidsTemp.txt", result);
+  try {
+    list.LoadFromFile(u"HwidsList.txt");
+    // The walk refused a folder text with a control character, so neither it nor
+    // "Drivers\Files" holds a line break: setting the rewritten text back into the list would
+    // split it into lines that saving joins into the very same text, which is written at once.
+    const std::u16string text = ReplaceAll(list.Text(), folder, u"Drivers\\Files");
+    WriteFileAtomically(u"HwidsList.txt", list.BytesOfText(text));
+    result.written.push_back({u"HwidsList.txt", list.Count()});
+    list.Clear();
+    list.Add(std::u16string(kUsrIdLine));
+    SaveList(list, u"UsrIDList.txt", result);
+    list.Clear();
+    list.Add(std::u16string(kHwidsTempLine));
+    SaveList(list, u"HwidsTemp.txt", result);
 
-  // The five copies are compressed at once; the level-9 compression of "HwidsList.txt" is the
-  // longest single piece of work of a large index.
-  constexpr std::u16string_view kCopied[] = {u"HwidsList.txt", u"IndexList.txt", u"IndexTemp.txt",
-                                             u"UsrIDList.txt", u"HwidsTemp.txt"};
-  ProduceInOrder<int>(
-      std::size(kCopied), [&](int64_t k) { WriteScrambledCopy(kCopied[k]); return 0; },
-      [&](int64_t k, int&) { result.written.push_back({ScrambledCopyName(kCopied[k]), -1}); });
+    constexpr std::u16string_view kCopied[] = {u"HwidsList.txt", u"UsrIDList.txt", u"HwidsTemp.txt"};
+    ProduceInOrder<int>(
+        std::size(kCopied), [&](int64_t k) { WriteScrambledCopy(kCopied[k]); return 0; },
+        [](int64_t, int&) {});
+  } catch (...) {
+    early.join();
+    throw;
+  }
+  early.join();
+  if (early_failure) std::rethrow_exception(early_failure);
+  for (std::u16string_view name :
+       {u"HwidsList.txt", u"IndexList.txt", u"IndexTemp.txt", u"UsrIDList.txt", u"HwidsTemp.txt"}) {
+    result.written.push_back({ScrambledCopyName(name), -1});
+  }
   ui.ShellOpen(ProgramFolder(), u"");
   return result;
 }

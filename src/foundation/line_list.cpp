@@ -352,10 +352,12 @@ void TStringList::LoadFromBytes(std::string_view bytes) {
   encoding_ = encoding;
 }
 
-std::string TStringList::SavedBytes() const {
+std::string TStringList::SavedBytes() const { return BytesOfText(Text()); }
+
+std::string TStringList::BytesOfText(std::u16string_view text) const {
   const TextEncoding encoding = encoding_.value_or(TextEncoding::kAnsi);
   std::string bytes(ByteOrderMark(encoding));
-  bytes += EncodeText(encoding, Text());
+  bytes += EncodeText(encoding, text);
   return bytes;
 }
 

@@ -77,6 +77,8 @@ class TStringList {
   void SaveToFile(std::u16string_view path_text) const;
   /// The bytes SaveToFile writes.
   std::string SavedBytes() const;
+  /// The bytes SaveToFile would write for a list whose Text is text, in this list's encoding.
+  std::string BytesOfText(std::u16string_view text) const;
 
   /// The encoding the last load found; none for a list never loaded.
   std::optional<TextEncoding> Encoding() const { return encoding_; }
