@@ -7,6 +7,7 @@
 #include "foundation/text.h"
 #include "inf/device_class.h"
 #include "inf/driver_date.h"
+#include "inf/manufacturer_map.h"
 
 namespace torvane {
 
@@ -63,7 +64,7 @@ void TInfFile::FinishRecord(TStringList& version_list, const TStringList& mfgs_l
   FProvider = version_list.Values(u"Provider");
   FDeviceClass = version_list.Values(u"Class");
   FCatalogFile = version_list.Values(u"CatalogFile");
-  FProvider = mfgs_list.Values(FProvider);
+  FProvider = LookUpProvider(mfgs_list, FProvider);
   if (FProvider.empty()) FProvider = u"Other";
   const std::u16string category = DeviceClassFolder(FDeviceClass);
   FDirectory = u"Drivers\\Files\\" + category + u"\\" + FProvider + u"\\[" + FVersion + u"]";

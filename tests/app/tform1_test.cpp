@@ -244,8 +244,7 @@ class TForm1Test : public QObject {
 
   void FullIndexOfTheSampleStore() {
     torvane::testing::TempDir dir;
-    std::filesystem::copy(std::string(TORVANE_SOURCE_DIR) + "/samples/store/Drivers", dir.Join("Drivers"),
-                          std::filesystem::copy_options::recursive);
+    torvane::testing::CopySampleStore(dir);
     torvane::testing::ScopedWorkingDir in(dir.path());
     Shown shown;
     auto w = MakeWindow(shown);

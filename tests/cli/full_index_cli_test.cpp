@@ -20,6 +20,7 @@
 #include "cli/cli_run.h"
 #include "foundation/code_page.h"
 #include "support/expected_text.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace torvane {
@@ -376,27 +377,7 @@ std::u16string ExpectedHwidsList() {
   return lines;
 }
 
-// Sets an environment variable for the life of the object and puts the previous value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) previous_ = old;
-    setenv(name, value, 1);
-  }
-  ~ScopedEnv() {
-    if (previous_) {
-      setenv(name_, previous_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> previous_;
-};
+using testing::ScopedEnv;
 
 // The zlib stream a ".dis" file was made from: its bytes 0-7 go back to 24-31, 26-31 to 2-7,
 // and the two header bytes are put back in front.
@@ -439,8 +420,7 @@ class FullIndexCli : public ::testing::Test {
   static void SetUpTestSuite() {
     if (dir_) return;
     dir_ = std::make_unique<TempDir>();
-    fs::copy(fs::path(TORVANE_SOURCE_DIR) / "samples" / "store", dir_->path(),
-             fs::copy_options::recursive);
+    testing::CopySampleStore(*dir_);
     // The expected bytes are those of code page 936, the ANSI code page of the run.
     ScopedEnv acp("TORVANE_ACP", "936");
     result_ = std::make_unique<testing::CliResult>(

@@ -63,8 +63,7 @@ TEST(CliFullIndex, UnscrambleAndLookUpWhatWasWritten) {
 TEST(CliJobs, InventoriesTestDumpsAndScriptsAgreeForAnyNumberOfJobs) {
   testing::TempDir one, four;
   for (const testing::TempDir* dir : {&one, &four}) {
-    std::filesystem::copy(std::string(TORVANE_SOURCE_DIR) + "/samples/store/Drivers", dir->Join("Drivers"),
-                          std::filesystem::copy_options::recursive);
+    testing::CopySampleStore(*dir);
     const std::string jobs = dir == &one ? "1" : "4";
     for (const std::vector<std::string>& command :
          {std::vector<std::string>{"inf-list", "Drivers\\Files"},

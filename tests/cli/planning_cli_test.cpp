@@ -22,6 +22,7 @@
 #include "foundation/code_page.h"
 #include "foundation/md5.h"
 #include "support/expected_text.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace torvane {
@@ -62,27 +63,7 @@ std::string Narrow(std::u16string_view ascii) {
   return s;
 }
 
-// Sets an environment variable for the life of the object and puts the previous value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) previous_ = old;
-    setenv(name, value, 1);
-  }
-  ~ScopedEnv() {
-    if (previous_) {
-      setenv(name_, previous_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> previous_;
-};
+using testing::ScopedEnv;
 
 // The INF files of the store in walk order (names upper-cased, ordinal: "NVACI.INF" before
 // "NV_DISPI.INF", "[10.38…]" before "[7.34…]" before "[8.12…]"), with the store folder their
@@ -182,8 +163,7 @@ std::u16string StoreInventory(std::u16string_view tree = u"") {
 class StoreCopy {
  public:
   StoreCopy() {
-    fs::copy(fs::path(TORVANE_SOURCE_DIR) / "samples" / "store", dir_.path(),
-             fs::copy_options::recursive);
+    testing::CopySampleStore(dir_);
   }
   const TempDir& dir() const { return dir_; }
   std::string Bytes(std::string_view name) const { return ReadFileBytes(dir_.Join(name)); }

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "foundation/file_names.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace torvane {
@@ -78,13 +79,12 @@ TEST(Startup, NoRoomForAProbeNameMeansNotWritable) {
 }
 
 TEST(Startup, SystemDriveRootReadsTheEnvironment) {
-  const char* saved = getenv("SYSTEMDRIVE");
-  const std::string keep = saved ? saved : "";
-  setenv("SYSTEMDRIVE", "C:", 1);
-  EXPECT_EQ(SystemDriveRoot(), u"C:\\");
-  unsetenv("SYSTEMDRIVE");
+  {
+    testing::ScopedEnv drive("SYSTEMDRIVE", "C:");
+    EXPECT_EQ(SystemDriveRoot(), u"C:\\");
+  }
+  testing::ScopedEnv none("SYSTEMDRIVE", nullptr);
   EXPECT_EQ(SystemDriveRoot(), u"\\");
-  if (saved) setenv("SYSTEMDRIVE", keep.c_str(), 1);
 }
 
 }  // namespace

@@ -45,6 +45,11 @@ void TempDir::MakeDir(std::string_view name) const {
   std::filesystem::create_directories(Join(name));
 }
 
+void CopySampleStore(const TempDir& dir) {
+  std::filesystem::copy(std::string(TORVANE_SOURCE_DIR) + "/samples/store/Drivers", dir.Join("Drivers"),
+                        std::filesystem::copy_options::recursive);
+}
+
 std::string ReadFileBytes(const std::string& native_path) {
   std::ifstream in(native_path, std::ios::binary);
   EXPECT_TRUE(in.good()) << "cannot read " << native_path;

@@ -27,6 +27,9 @@ class TempDir {
   std::string path_;
 };
 
+/// Copies the bundled sample store's "Drivers" tree into the folder.
+void CopySampleStore(const TempDir& dir);
+
 /// All bytes of a file; fails the test when it cannot be read.
 std::string ReadFileBytes(const std::string& native_path);
 
