@@ -324,4 +324,17 @@ std::string_view ByteOrderMark(TextEncoding encoding) {
   return CodePage::System().ByteOrderMark();
 }
 
+std::u16string DecodeMarkedText(std::string_view bytes, TextEncoding& encoding) {
+  encoding = TextEncoding::kAnsi;
+  for (TextEncoding marked : {TextEncoding::kUtf8, TextEncoding::kUtf16LE, TextEncoding::kUtf16BE}) {
+    const std::string_view mark = ByteOrderMark(marked);
+    if (bytes.substr(0, mark.size()) == mark) {
+      encoding = marked;
+      bytes.remove_prefix(mark.size());
+      break;
+    }
+  }
+  return DecodeText(encoding, bytes);
+}
+
 }  // namespace torvane

@@ -51,5 +51,9 @@ std::u16string DecodeText(TextEncoding encoding, std::string_view bytes);
 std::string EncodeText(TextEncoding encoding, std::u16string_view text);
 /// The mark a save writes first for the encoding (the ANSI code page's own, usually none).
 std::string_view ByteOrderMark(TextEncoding encoding);
+/// The text of a file's bytes: a UTF-8, UTF-16 LE or UTF-16 BE byte-order mark chooses that
+/// encoding and is dropped; bytes without one are in the ANSI code page. Sets encoding to the
+/// one used.
+std::u16string DecodeMarkedText(std::string_view bytes, TextEncoding& encoding);
 
 }  // namespace torvane

@@ -340,15 +340,7 @@ void TStringList::LoadFromStream(std::istream& stream) {
 
 void TStringList::LoadFromBytes(std::string_view bytes) {
   TextEncoding encoding = TextEncoding::kAnsi;
-  for (TextEncoding marked : {TextEncoding::kUtf8, TextEncoding::kUtf16LE, TextEncoding::kUtf16BE}) {
-    const std::string_view mark = ByteOrderMark(marked);
-    if (bytes.substr(0, mark.size()) == mark) {
-      encoding = marked;
-      bytes.remove_prefix(mark.size());
-      break;
-    }
-  }
-  SetText(DecodeText(encoding, bytes));
+  SetText(DecodeMarkedText(bytes, encoding));
   encoding_ = encoding;
 }
 

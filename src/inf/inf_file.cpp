@@ -1,10 +1,12 @@
 // One INF file of a driver package: reading it and dumping its record.
 #include "inf/inf_file.h"
 
+#include "foundation/file_io.h"
+
 namespace torvane {
 
 TInfFile::TInfFile(std::u16string_view inf_file_name) : FFileName(inf_file_name) {
-  FStrings.LoadFromFile(FFileName);
+  FStrings.LoadFromBytes(ReadFileBytes(FFileName));
 }
 
 TInfFile::TInfFile(std::u16string_view inf_file_name, std::string_view bytes)

@@ -6,6 +6,7 @@
 
 #include "foundation/line_list.h"
 #include "inf/driver_version.h"
+#include "inf/inf_lines.h"
 
 namespace torvane {
 
@@ -46,7 +47,7 @@ class TInfFile {
   std::u16string FVersion;
   TStringList FManufacturer;  // NAME=START=END per model section with IDs, upper case
   TStringList FHwids;         // HWID=DESCRIPTION in scan order
-  TStringList FStrings;       // the lines of the file
+  InfLines FStrings;          // the lines of the file
 
  private:
   void ScanSections(const TStringList& mfgs_list);

@@ -12,7 +12,7 @@ namespace {
 
 class SectionScan {
  public:
-  explicit SectionScan(const TStringList& lines) : lines_(lines) {}
+  explicit SectionScan(const InfLines& lines) : lines_(lines) {}
 
   void Run();
   void FallbackStrings();
@@ -41,7 +41,7 @@ class SectionScan {
   void StringsLoop();
   bool EarlyStop() const;
 
-  const TStringList& lines_;
+  const InfLines& lines_;
   int i_ = 0;
   int models_done_ = 0;
   std::u16string section_name_;
