@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package Torvane needs to build, test and benchmark. Safe to run again:
-# it only calls apt-get when something is missing.
+# it only calls apt-get when something is missing. With --fuzz it also installs clang and its
+# runtime, which the fuzz targets need (scripts/fuzz.sh asks for them).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   qt6-base-dev libgl1-mesa-dev fonts-wqy-microhei
   wimtools time
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
