@@ -9,6 +9,24 @@
 #include "foundation/process.h"
 #include "foundation/random.h"
 
+namespace {
+
+// "SUBCOMMAND INPUT...: " for the subcommand that ran, its positional inputs quoted.
+std::string WhatRan(const CLI::App& app) {
+  std::string out;
+  for (const CLI::App* sub : app.get_subcommands()) {
+    out += sub->get_name();
+    for (const CLI::Option* option : sub->get_options()) {
+      if (!option->get_positional()) continue;
+      for (const std::string& value : option->results()) out += " \"" + value + "\"";
+    }
+    out += ": ";
+  }
+  return out;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   torvane::SeedProgramRandom();
   torvane::TuneMemoryForBulkWork();
@@ -29,7 +47,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
   } catch (const torvane::Error& e) {
-    std::cerr << "torvane-cli: " << e.what() << '\n';
+    // The system's messages name the cause; the command and the inputs it was given name what.
+    std::cerr << "torvane-cli: " << WhatRan(app) << e.what() << '\n';
     return 1;
   }
   return context.status;

@@ -71,14 +71,44 @@ CommandResult PlanCommand(SharedState& state, UiPort& ui, TDriverVersion target,
   return result;
 }
 
+namespace {
+
+// A list names the files to delete, so a line must not reach a file the store's own folders
+// cannot hold: a rooted path ("\x", "\\server\x", "\\?\x") or one whose ".." segments climb
+// above the working folder. Drive paths ("E:\...") are folders below it.
+bool StaysInWorkingFolder(std::u16string_view path) {
+  if (path.empty() || path[0] == u'\\' || path[0] == u'/') return false;
+  int depth = 0;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find_first_of(u"\\/", start);
+    if (end == std::u16string_view::npos) end = path.size();
+    const std::u16string_view segment = path.substr(start, end - start);
+    if (segment == u"..") {
+      if (--depth < 0) return false;
+    } else if (!segment.empty() && segment != u".") {
+      ++depth;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
 CommandResult DedupeCommand() {
   CommandResult result;
   const TStringList list = Load(u"2.WIMListSorted.txt");
   int deleted = 0;
   for (int i = 1; i < list.Count(); ++i) {
     if (list.Names(i) != list.Names(i - 1)) continue;
+    const std::u16string path = list.ValueFromIndex(i);
+    if (!StaysInWorkingFolder(path)) {
+      result.notes.push_back(u"not deleted, outside the working folder: " + path);
+      continue;
+    }
     try {
-      RemoveFile(list.ValueFromIndex(i));
+      RemoveFile(path);
       ++deleted;
     } catch (...) {
       // A duplicate that cannot be deleted stays; the others still go.

@@ -19,9 +19,17 @@ struct Counter {
   int passes = 0;
 };
 
-// The literal passes over a text, continuing a count of passes already made.
+// The literal passes over a text, continuing a count of passes already made. A pass depends on
+// the text alone, so once a text comes back the passes repeat with that period until the pass
+// limit: with skip_cycles, the whole periods are skipped and only the rest is made. Values
+// that name each other ("A=%B%", "B=%A%") would otherwise cost every one of the 10,000 passes
+// over the whole text.
 std::u16string LiteralPasses(std::u16string text, const TStringList& strings, size_t limit,
-                             Counter& counter) {
+                             Counter& counter, bool skip_cycles) {
+  // Brent's cycle search: the checkpoint moves to the current text after 1, 2, 4 … passes.
+  std::u16string checkpoint = text;
+  int power = 1, since_checkpoint = 0;
+  bool searching = skip_cycles;
   while (counter.passes < kMaxSubstitutionPasses) {
     const size_t p1 = text.find(u'%');
     if (p1 == std::u16string::npos) break;
@@ -33,6 +41,16 @@ std::u16string LiteralPasses(std::u16string text, const TStringList& strings, si
     if (next.size() > limit) break;
     text = std::move(next);
     ++counter.passes;
+    if (!searching) continue;
+    ++since_checkpoint;
+    if (text == checkpoint) {
+      counter.passes = kMaxSubstitutionPasses - (kMaxSubstitutionPasses - counter.passes) % since_checkpoint;
+      searching = false;
+    } else if (since_checkpoint == power) {
+      checkpoint = text;
+      power *= 2;
+      since_checkpoint = 0;
+    }
   }
   return text;
 }
@@ -138,7 +156,7 @@ class Runs {
 
 std::u16string SubstituteTokensLiterally(std::u16string_view text, const TStringList& strings) {
   Counter counter;
-  return LiteralPasses(std::u16string(text), strings, LengthLimit(text.size()), counter);
+  return LiteralPasses(std::u16string(text), strings, LengthLimit(text.size()), counter, false);
 }
 
 std::u16string SubstituteTokens(std::u16string_view text, const TStringList& strings) {
@@ -152,7 +170,7 @@ std::u16string SubstituteTokens(std::u16string_view text, const TStringList& str
     if (value.find(u'%') != std::u16string::npos) {
       // A value with "%" shifts the pairing of everything after it: from here the passes are
       // made literally.
-      return LiteralPasses(runs.Join(), strings, limit, counter);
+      return LiteralPasses(runs.Join(), strings, limit, counter, true);
     }
     const std::vector<int> occurrences = runs.Occurrences(token);
     const size_t grown = runs.length() + occurrences.size() * value.size() -

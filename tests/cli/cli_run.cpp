@@ -2,9 +2,12 @@
 #include "cli/cli_run.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
@@ -12,7 +15,8 @@
 
 namespace torvane::testing {
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& working_dir) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& working_dir,
+                 const CliLimits& limits) {
   TempDir capture;
   const std::string out_path = capture.Join("out"), err_path = capture.Join("err");
   const pid_t pid = fork();
@@ -25,6 +29,19 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& workin
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
+    if (limits.file_size > 0) {
+      // Ignored, so that a write past the limit fails with EFBIG instead of killing the process.
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{static_cast<rlim_t>(limits.file_size), static_cast<rlim_t>(limits.file_size)};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+    }
+    if (!limits.path_prefix.empty()) {
+      const char* path = std::getenv("PATH");
+      setenv("PATH", (limits.path_prefix + ":" + (path ? path : "")).c_str(), 1);
+    }
+    if (limits.unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+      _exit(125);
+    }
     std::vector<char*> argv;
     std::string program = TORVANE_CLI;
     argv.push_back(program.data());

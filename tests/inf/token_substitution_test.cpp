@@ -8,6 +8,7 @@
 
 #include "foundation/line_list.h"
 #include "foundation/text.h"
+#include "inf/inf_values.h"
 
 namespace torvane {
 namespace {
@@ -55,6 +56,28 @@ TEST(TokenSubstitution, SelfReferenceStopsAtTheBounds) {
   const TStringList cycle = Strings({u"a=x%a%"});
   const std::u16string cycled = SubstituteTokens(u"%a%", cycle);
   EXPECT_EQ(cycled, std::u16string(kMaxSubstitutionPasses, u'x') + u"%a%");
+}
+
+// Values naming each other make the passes repeat without growing; the result must still be
+// the text after the last allowed pass, whatever the period and wherever the repeat starts.
+TEST(TokenSubstitution, RepeatingPassesEndWhereTheLiteralPassesEnd) {
+  struct Case {
+    std::u16string text;
+    std::vector<std::u16string> strings;
+  } cases[] = {
+      {u"%a%", {u"a=%b%", u"b=%a%"}},
+      {u"x%a%y%a%", {u"a=%b%", u"b=%c%", u"c=%a%"}},
+      {u"%a%%d%", {u"a=%b%", u"b=%a%", u"d=e"}},
+      {u"%p%", {u"p=\"%q%\"", u"q=%p%%p:%e"}},
+      {u"%s%%t%tail", {u"s=%t%", u"t=%s%", u"u=1"}},
+      {u"%k%", {u"k=%k%"}},
+  };
+  for (const Case& c : cases) {
+    TStringList strings;
+    for (const std::u16string& line : c.strings) AddStringsEntry(line, strings);
+    EXPECT_EQ(ToUtf8(SubstituteTokens(c.text, strings)), ToUtf8(SubstituteTokensLiterally(c.text, strings)))
+        << ToUtf8(c.text);
+  }
 }
 
 // Random texts built from few tokens, gaps that equal token names, lone percent signs and
