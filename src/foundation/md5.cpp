@@ -4,7 +4,6 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <openssl/evp.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,12 +19,10 @@ namespace torvane {
 
 namespace {
 
-// Up to this size a file is hashed through one mapping in a single update.
-constexpr off_t kLargestMappedFile = 536870912;
+// Files are read, never mapped: a mapped file that another process shortens while it is hashed
+// kills the reader with SIGBUS, and a collection being copied in is exactly where that happens.
+// One buffer per thread serves every file, so small files cost one read each.
 constexpr size_t kBlockSize = 4194304;
-// Up to this size the mapping is filled when it is made: one call instead of a page fault per
-// page and an madvise, which for a 4 KiB file costs more than the digest itself.
-constexpr size_t kLargestPopulatedMapping = 1048576;
 
 using Md5Value = std::array<unsigned char, 16>;
 
@@ -87,19 +84,11 @@ class FileDescriptor {
   int fd_;
 };
 
-void HashMapped(int fd, size_t size, Md5& md5) {
-  const bool populate = size <= kLargestPopulatedMapping;
-  void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | (populate ? MAP_POPULATE : 0), fd, 0);
-  if (view == MAP_FAILED) throw Error(u"MapViewOfFile Failed.");
-  // Larger files are read ahead while they are hashed.
-  if (!populate) madvise(view, size, MADV_SEQUENTIAL);
-  md5.Update(view, size);
-  munmap(view, size);
-}
-
-void HashStreamed(int fd, off_t size, Md5& md5) {
-  posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-  const std::unique_ptr<unsigned char[]> buffer(new unsigned char[kBlockSize]);
+// The bytes up to the size the file had when it was opened; a file cut short meanwhile gives the
+// digest of what was still there.
+void HashRead(int fd, off_t size, Md5& md5) {
+  if (size > static_cast<off_t>(kBlockSize)) posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  thread_local const std::unique_ptr<unsigned char[]> buffer(new unsigned char[kBlockSize]);
   off_t done = 0;
   while (done < size) {
     const size_t wanted = static_cast<size_t>(std::min<off_t>(kBlockSize, size - done));
@@ -124,12 +113,7 @@ std::u16string MD5FileHex(std::u16string_view path) {
   if (S_ISDIR(st.st_mode)) throw CannotOpenFile(path, EISDIR);
 
   Md5 md5;
-  // A zero-byte file cannot be mapped, and its digest is that of nothing.
-  if (st.st_size > kLargestMappedFile) {
-    HashStreamed(file.get(), st.st_size, md5);
-  } else if (st.st_size > 0) {
-    HashMapped(file.get(), static_cast<size_t>(st.st_size), md5);
-  }
+  HashRead(file.get(), st.st_size, md5);
   return HexText<std::u16string>(md5.Finish());
 }
 
