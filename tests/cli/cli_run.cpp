@@ -43,7 +43,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& workin
       _exit(125);
     }
     std::vector<char*> argv;
-    std::string program = TORVANE_CLI;
+    std::string program = limits.program.empty() ? std::string(TORVANE_CLI) : limits.program;
     argv.push_back(program.data());
     std::vector<std::string> copies = args;
     for (std::string& a : copies) argv.push_back(a.data());

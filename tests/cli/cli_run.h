@@ -22,6 +22,8 @@ struct CliLimits {
   bool unprivileged = false;
   /// Prepended to PATH.
   std::string path_prefix;
+  /// The program to run instead of the built torvane-cli (a copy that user 65534 can reach).
+  std::string program;
 };
 
 /// Runs torvane-cli with the arguments (each passed as one word) in the working directory.

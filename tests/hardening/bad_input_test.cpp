@@ -289,9 +289,15 @@ TEST_F(FailingWrites, AFullDiskLeavesThePreviousOutputIntact) {
 }
 
 TEST_F(FailingWrites, AnOutputFolderWithoutWritePermissionLeavesThePreviousOutputIntact) {
+  // The unprivileged user may not reach the build tree; it runs a copy of the program.
+  TempDir tool;
+  const std::string program = tool.Join("torvane-cli");
+  fs::copy_file(TORVANE_CLI, program);
+  ASSERT_EQ(chmod(tool.path().c_str(), 0755), 0);
   ASSERT_EQ(chmod(dir_.path().c_str(), 0555), 0);
   CliLimits unprivileged;
   unprivileged.unprivileged = true;
+  unprivileged.program = program;
   for (const std::string command : {"full-index", "inf-list"}) {
     const auto run = RunCli({command, "S"}, dir_.path(), unprivileged);
     EXPECT_EQ(run.status, 1) << command << run.out;
