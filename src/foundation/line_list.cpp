@@ -276,21 +276,15 @@ std::u16string TStringList::Text() const {
 
 void TStringList::SetText(std::u16string_view text) {
   Clear();
-  size_t p = 0;
-  const size_t n = text.size();
   if (!sorted_) {
     // One allocation for the items of a whole file, not one per doubling.
     size_t breaks = 1;
     for (char16_t c : text) breaks += c == u'\n' || c == u'\r';
     items_.reserve(breaks);
   }
-  while (p < n && text[p] != u'\0') {
-    const size_t start = p;
-    while (p < n && text[p] != u'\r' && text[p] != u'\n' && text[p] != u'\0') ++p;
-    AddItem(Item(std::u16string(text.substr(start, p - start))));
-    if (p < n && text[p] == u'\r') ++p;
-    if (p < n && text[p] == u'\n') ++p;
-  }
+  ForEachTextLine(text, [&](size_t start, size_t length) {
+    AddItem(Item(std::u16string(text.substr(start, length))));
+  });
 }
 
 std::u16string TStringList::CommaText() const {

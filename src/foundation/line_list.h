@@ -19,6 +19,21 @@
 
 namespace torvane {
 
+/// Calls line(start, length) for each line of text by the line list's rules: CR LF, CR or LF
+/// end a line, NUL ends the text, and a final line break adds no empty line.
+template <typename LineFn>
+void ForEachTextLine(std::u16string_view text, LineFn&& line) {
+  const size_t n = text.size();
+  size_t p = 0;
+  while (p < n && text[p] != u'\0') {
+    const size_t start = p;
+    while (p < n && text[p] != u'\r' && text[p] != u'\n' && text[p] != u'\0') ++p;
+    line(start, p - start);
+    if (p < n && text[p] == u'\r') ++p;
+    if (p < n && text[p] == u'\n') ++p;
+  }
+}
+
 class TStringList {
  public:
   TStringList() = default;

@@ -2,6 +2,7 @@
 #include "inf/inf_lines.h"
 
 #include "foundation/error.h"
+#include "foundation/line_list.h"
 #include "foundation/text.h"
 
 namespace torvane {
@@ -48,15 +49,7 @@ std::vector<std::u16string> InfLines::ToVector() const {
 void InfLines::SetText(std::u16string text) {
   text_ = std::move(text);
   lines_.clear();
-  const size_t n = text_.size();
-  size_t p = 0;
-  while (p < n && text_[p] != u'\0') {
-    const size_t start = p;
-    while (p < n && text_[p] != u'\r' && text_[p] != u'\n' && text_[p] != u'\0') ++p;
-    lines_.push_back({start, p - start});
-    if (p < n && text_[p] == u'\r') ++p;
-    if (p < n && text_[p] == u'\n') ++p;
-  }
+  ForEachTextLine(text_, [&](size_t start, size_t length) { lines_.push_back({start, length}); });
 }
 
 void InfLines::LoadFromBytes(std::string_view bytes) {
